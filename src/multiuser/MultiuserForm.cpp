@@ -1,0 +1,129 @@
+#include "multiuser/MultiuserForm.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+MultiuserForm::MultiuserForm(const QString &basisverzeichnis, QWidget *parent)
+    : QDialog(parent)
+    , m_basis(basisverzeichnis)
+{
+    setObjectName(QStringLiteral("MultiuserForm"));
+    setWindowTitle(QStringLiteral(" Velmora 2000 - Multiuser-Verwaltung"));
+    if (!m_basis.isEmpty() && !m_basis.endsWith(u'/'))
+        m_basis += u'/';
+
+    auto *layout = new QGridLayout(this);
+    auto *dirLabel = new QLabel(QStringLiteral("&Bitte wählen Sie das Benutzerverzeichnis aus:"), this);
+    m_dir = new QListWidget(this);
+    m_dir->setObjectName(QStringLiteral("Dir"));
+    m_dir->setToolTip(QStringLiteral("hier das (Unter-) Verzeichnis des Beihilfeberechtigten auswählen"));
+    dirLabel->setBuddy(m_dir);
+    m_verzeichnis = new QLabel(this);
+    m_verzeichnis->setObjectName(QStringLiteral("Verzeichnis"));
+    m_verzeichnis->setToolTip(QStringLiteral("gewähltes Benutzerverzeichnis"));
+    m_verzeichnis->setFrameShape(QFrame::Panel);
+    m_verzeichnis->setFrameShadow(QFrame::Sunken);
+    m_pfad = new QLabel(m_basis, this);
+    m_pfad->setObjectName(QStringLiteral("Pfad"));
+    m_pfad->hide();
+    auto *neuLabel = new QLabel(QStringLiteral("Neuer Benutzer"), this);
+    m_neuerUser = new QLineEdit(this);
+    m_neuerUser->setObjectName(QStringLiteral("NeuerUser"));
+    m_neuerUser->setToolTip(QStringLiteral("Hier den Namen der neu anzulegenden Person eingeben"));
+    neuLabel->setBuddy(m_neuerUser);
+    auto *anlegenKnopf = new QPushButton(QStringLiteral("Anlegen"), this);
+    anlegenKnopf->setObjectName(QStringLiteral("Anlegen_Knopf"));
+    anlegenKnopf->setToolTip(QStringLiteral("neuen Benutzer anlegen"));
+    auto *auswaehlen = new QPushButton(QStringLiteral("&Auswählen"), this);
+    auswaehlen->setObjectName(QStringLiteral("Ende_Knopf"));
+    auswaehlen->setProperty("index", 0);
+    auswaehlen->setToolTip(QStringLiteral("Benutzer auswählen und Velmora starten"));
+    auswaehlen->setDefault(true);
+    auto *ende = new QPushButton(QStringLiteral("&Ende"), this);
+    ende->setObjectName(QStringLiteral("Ende_Knopf"));
+    ende->setProperty("index", 1);
+    ende->setToolTip(QStringLiteral("Velmora beenden"));
+
+    layout->addWidget(dirLabel, 0, 0, 1, 3);
+    layout->addWidget(m_dir, 1, 0, 1, 3);
+    layout->addWidget(m_verzeichnis, 2, 0, 1, 3);
+    layout->addWidget(neuLabel, 3, 0);
+    layout->addWidget(m_neuerUser, 3, 1);
+    layout->addWidget(anlegenKnopf, 3, 2);
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(auswaehlen);
+    knoepfe->addWidget(ende);
+    layout->addLayout(knoepfe, 4, 0, 1, 3);
+
+    connect(m_dir, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        verzeichnisOeffnen(item->data(Qt::UserRole).toString());
+    });
+    connect(anlegenKnopf, &QPushButton::clicked, this, [this] { anlegen(m_neuerUser->text()); });
+    connect(auswaehlen, &QPushButton::clicked, this, [this] { done(Auswaehlen); });
+    connect(ende, &QPushButton::clicked, this, [this] { done(Beenden); });
+
+    resize(460, 380);
+    m_aktuell = m_basis;
+    m_verzeichnis->setText(m_basis);
+    listeFuellen();
+}
+
+QString MultiuserForm::verzeichnis() const
+{
+    return m_verzeichnis->text();
+}
+
+void MultiuserForm::verzeichnisOeffnen(const QString &pfad)
+{
+    QString ziel = QDir::cleanPath(QDir(m_aktuell).absoluteFilePath(pfad));
+    QString zeige = ziel;
+    if (!(ziel + u'/').startsWith(QDir::cleanPath(m_basis) + u'/')) {
+        // Outside the base directory: back to the base.
+        ziel = QDir::cleanPath(m_basis);
+        zeige = ziel;
+    }
+    m_aktuell = ziel + u'/';
+    m_verzeichnis->setText(zeige);
+    listeFuellen();
+}
+
+bool MultiuserForm::gueltigerName(const QString &name)
+{
+    const QString n = name.trimmed();
+    return !n.isEmpty() && n != QLatin1String(".") && n != QLatin1String("..") && !n.contains(u'/')
+           && !n.contains(u'\\');
+}
+
+bool MultiuserForm::anlegen(const QString &name)
+{
+    if (!gueltigerName(name))
+        return false;
+    const QString n = name.trimmed();
+    const QString ziel = m_basis + n;
+    bool ok = QDir().mkpath(ziel);
+    if (ok && !QFile::exists(ziel + QStringLiteral("/anträge.mdb")))
+        ok = QFile::copy(m_basis + QStringLiteral("_anträge.mdb"), ziel + QStringLiteral("/anträge.mdb"));
+    if (ok)
+        QFile::setPermissions(ziel + QStringLiteral("/anträge.mdb"), QFile::ReadOwner | QFile::WriteOwner);
+    listeFuellen();
+    return ok;
+}
+
+void MultiuserForm::listeFuellen()
+{
+    m_dir->clear();
+    const QDir d(m_aktuell);
+    auto *hoch = new QListWidgetItem(QStringLiteral("[..]"), m_dir);
+    hoch->setData(Qt::UserRole, QStringLiteral(".."));
+    for (const QString &sub : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+        auto *item = new QListWidgetItem(QStringLiteral("[%1]").arg(sub), m_dir);
+        item->setData(Qt::UserRole, sub);
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Program directory, data directory and the command line that chooses it.
+// Both directories are prefixes: empty, or ending in "/".
+class Verzeichnisse
+{
+public:
+    struct Befehlszeile
+    {
+        bool multiuser = false;
+        QString datenverzeichnis; // already completed with "/" where not empty
+    };
+
+    // The program directory from the setting "Pfad": the setting with "/"
+    // appended, or the per-user directory when the setting is empty.
+    static QString programmverzeichnis(const QString &pfadEinstellung);
+    // $XDG_DATA_HOME/Velmora/
+    static QString benutzerverzeichnis();
+    // Where the build or the installation put the shipped databases.
+    static QString mitgeliefertesVerzeichnis();
+    static QStringList mitgelieferteDatenbanken();
+    // Creates dir and copies in every shipped database it does not have yet;
+    // never overwrites a file.
+    static bool einrichten(const QString &verzeichnis, QString *fehler = nullptr);
+
+    // Evaluates the command line (one exact, case-sensitive string) as the
+    // data directory choice; programmverzeichnis is the start value.
+    static Befehlszeile befehlszeileAuswerten(const QString &befehlszeile, const QString &programmverzeichnis);
+    static QString mitTrenner(const QString &verzeichnis);
+    static QString disketteVerzeichnis() { return QStringLiteral("/media/floppy/"); }
+};

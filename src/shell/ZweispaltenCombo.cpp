@@ -1,0 +1,58 @@
+#include "shell/ZweispaltenCombo.h"
+
+#include <QHeaderView>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+ZweispaltenCombo::ZweispaltenCombo(const QString &kopf1, const QString &kopf2, QWidget *parent)
+    : QComboBox(parent)
+    , m_modell(new QStandardItemModel(0, 2, this))
+{
+    m_modell->setHorizontalHeaderLabels({kopf1, kopf2});
+    auto *ansicht = new QTreeView(this);
+    ansicht->setRootIsDecorated(false);
+    ansicht->setItemsExpandable(false);
+    ansicht->setAllColumnsShowFocus(true);
+    ansicht->header()->setStretchLastSection(true);
+    ansicht->setSelectionBehavior(QAbstractItemView::SelectRows);
+    setModel(m_modell);
+    setView(ansicht);
+    setModelColumn(0);
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+void ZweispaltenCombo::eintragHinzufuegen(const QString &eintrag)
+{
+    const int semi = eintrag.indexOf(u';');
+    const QString a = semi < 0 ? eintrag : eintrag.left(semi);
+    const QString b = semi < 0 ? QString() : eintrag.mid(semi + 1);
+    m_modell->appendRow({new QStandardItem(a), new QStandardItem(b)});
+}
+
+void ZweispaltenCombo::leeren()
+{
+    const QString text = currentText();
+    m_modell->removeRows(0, m_modell->rowCount());
+    setEditText(text);
+}
+
+QString ZweispaltenCombo::spalte(int zeile, int spalte) const
+{
+    const QStandardItem *item = m_modell->item(zeile, spalte);
+    return item ? item->text() : QString();
+}
+
+int ZweispaltenCombo::anzahl() const
+{
+    return m_modell->rowCount();
+}
+
+void ZweispaltenCombo::showPopup()
+{
+    if (auto *ansicht = qobject_cast<QTreeView *>(view())) {
+        ansicht->resizeColumnToContents(0);
+        ansicht->setMinimumWidth(qMax(width(), ansicht->columnWidth(0) + 320));
+    }
+    QComboBox::showPopup();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QTest>
+
+// Every test process works in a temporary home of its own: HOME and the XDG
+// directories point there, the settings file lives there, and message boxes
+// and file dialogs never block.
+class TestUmgebung
+{
+public:
+    static void einrichten();
+    static QString basis();
+    // A new, empty directory below the temporary home.
+    static QString neuesVerzeichnis(const QString &name);
+    // A file under tests/data.
+    static QString testdaten(const QString &relativ);
+    // Where the build put the shipped databases (ends in "/").
+    static QString mitgeliefert();
+    // A program directory with copies of the shipped databases (ends in "/").
+    static QString programmverzeichnis(const QString &name);
+};
+
+#define VELMORA_TEST_MAIN(Klasse)                                                                                   \
+    int main(int argc, char **argv)                                                                                 \
+    {                                                                                                               \
+        TestUmgebung::einrichten();                                                                                 \
+        QApplication app(argc, argv);                                                                               \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                    \
+        Klasse tc;                                                                                                  \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                  \
+        return QTest::qExec(&tc, argc, argv);                                                                       \
+    }
+
+#define VELMORA_TEST_MAIN_CORE(Klasse)                                                                              \
+    int main(int argc, char **argv)                                                                                 \
+    {                                                                                                               \
+        TestUmgebung::einrichten();                                                                                 \
+        QGuiApplication app(argc, argv);                                                                            \
+        Klasse tc;                                                                                                  \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                  \
+        return QTest::qExec(&tc, argc, argv);                                                                       \
+    }

@@ -1,0 +1,108 @@
+#include "TestUmgebung.h"
+
+#include "shell/GermanDate.h"
+#include "shell/GermanMoney.h"
+
+#include <QGuiApplication>
+
+class TestShellCore : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void datum_data();
+    void datum();
+    void geldFormat_data();
+    void geldFormat();
+    void geldLesen_data();
+    void geldLesen();
+};
+
+void TestShellCore::datum_data()
+{
+    QTest::addColumn<QString>("eingabe");
+    QTest::addColumn<QString>("ergebnis"); // empty: no date
+    QTest::newRow("normal") << "15.03.2001" << "15.03.2001";
+    QTest::newRow("kurz") << "1.2.2001" << "01.02.2001";
+    QTest::newRow("zweistellig-19") << "1.2.60" << "01.02.1960";
+    QTest::newRow("zweistellig-30") << "05.06.30" << "05.06.1930";
+    QTest::newRow("zweistellig-29") << "05.06.29" << "05.06.2029";
+    QTest::newRow("zweistellig-00") << "1.1.00" << "01.01.2000";
+    QTest::newRow("bindestrich") << "3-4-2001" << "03.04.2001";
+    QTest::newRow("schraeg") << "3/4/2001" << "03.04.2001";
+    QTest::newRow("leerzeichen") << " 3.4.2001 " << "03.04.2001";
+    QTest::newRow("31-februar") << "31.02.1960" << "";
+    QTest::newRow("monat-13") << "32.13.2001" << "";
+    QTest::newRow("schaltjahr") << "29.02.2000" << "29.02.2000";
+    QTest::newRow("kein-schaltjahr") << "29.02.1900" << "";
+    QTest::newRow("dreistelliges-jahr") << "1.1.200" << "";
+    QTest::newRow("leer") << "" << "";
+    QTest::newRow("text") << "heute" << "";
+    QTest::newRow("ohne-jahr") << "1.2." << "";
+    QTest::newRow("tag-null") << "0.1.2001" << "";
+}
+
+void TestShellCore::datum()
+{
+    QFETCH(QString, eingabe);
+    QFETCH(QString, ergebnis);
+    QCOMPARE(GermanDate::isDate(eingabe), !ergebnis.isEmpty());
+    QCOMPARE(GermanDate::normalized(eingabe), ergebnis.isEmpty() ? eingabe : ergebnis);
+    if (!ergebnis.isEmpty())
+        QCOMPARE(GermanDate::fromIso(GermanDate::toIso(eingabe)), ergebnis);
+}
+
+void TestShellCore::geldFormat_data()
+{
+    QTest::addColumn<double>("wert");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("null") << 0.0 << "0,00";
+    QTest::newRow("tausend") << 1234.56 << "1.234,56";
+    QTest::newRow("million") << 1234567.891 << "1.234.567,89";
+    QTest::newRow("halb-auf") << 0.125 << "0,13";
+    QTest::newRow("halb-1005") << 1.005 << "1,01";
+    QTest::newRow("halb-negativ") << -2.345 << "-2,35";
+    QTest::newRow("dm-euro") << 195.58 / 1.95583 << "100,00";
+    QTest::newRow("aw") << 19.56 / 1.95583 << "10,00";
+    QTest::newRow("klein-negativ") << -0.004 << "0,00";
+    QTest::newRow("euro-dm") << 10.0 * 1.95583 << "19,56";
+    QTest::newRow("153,39") << 300.0 / 1.95583 << "153,39";
+}
+
+void TestShellCore::geldFormat()
+{
+    QFETCH(double, wert);
+    QFETCH(QString, text);
+    QCOMPARE(GermanMoney::format(wert), text);
+}
+
+void TestShellCore::geldLesen_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("zahl");
+    QTest::addColumn<double>("wert");
+    QTest::newRow("tausender") << "1.234,56" << true << 1234.56;
+    QTest::newRow("ohne-punkt") << "1234,56" << true << 1234.56;
+    QTest::newRow("ganz") << "12" << true << 12.0;
+    QTest::newRow("negativ") << "-3,5" << true << -3.5;
+    QTest::newRow("nur-komma") << ",5" << true << 0.5;
+    QTest::newRow("komma-ende") << "12," << true << 12.0;
+    QTest::newRow("millionen") << "1.234.567,00" << true << 1234567.0;
+    QTest::newRow("blanks") << "  7,10 " << true << 7.1;
+    QTest::newRow("leer") << "" << false << 0.0;
+    QTest::newRow("punkt-dezimal") << "12.50" << false << 0.0;
+    QTest::newRow("falsche-gruppe") << "1.23,4" << false << 0.0;
+    QTest::newRow("text") << "abc" << false << 0.0;
+    QTest::newRow("zwei-kommas") << "1,2,3" << false << 0.0;
+}
+
+void TestShellCore::geldLesen()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, zahl);
+    QFETCH(double, wert);
+    QCOMPARE(GermanMoney::isNumber(text), zahl);
+    QCOMPARE(GermanMoney::value(text), wert);
+}
+
+VELMORA_TEST_MAIN_CORE(TestShellCore)
+#include "TestShellCore.moc"
