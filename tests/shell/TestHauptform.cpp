@@ -1,0 +1,601 @@
+#include "TestUmgebung.h"
+
+#include "fields/FeldControls.h"
+#include "shell/Dialoge.h"
+#include "shell/Hauptform.h"
+#include "shell/Maske.h"
+#include "shell/Registry.h"
+#include "shell/SideBar.h"
+#include "shell/TextFile.h"
+#include "shell/Verzeichnisse.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace {
+const QString kKey = QStringLiteral("SOFTWARE\\Velmora\\Allgemein");
+constexpr int HKLM = Registry::HKEY_LOCAL_MACHINE;
+
+// A small screen with a text field and a check box, standing in for the
+// data-entry screens.
+class ProbeMaske : public Maske
+{
+public:
+    ProbeMaske(Hauptform &h, const QString &name, int marker)
+        : Maske(h, name, name)
+    {
+        vorname = new QLineEdit(this);
+        vorname->setObjectName(QStringLiteral("Vorname"));
+        FeldControls::setTag(vorname, QStringLiteral("1Vorname"));
+        teilzeit = new QCheckBox(this);
+        teilzeit->setObjectName(QStringLiteral("Teilzeit"));
+        FeldControls::setTag(teilzeit, QStringLiteral("2Teilzeit"));
+        neu = new QLineEdit(this);
+        FeldControls::setTag(neu, QStringLiteral("1NeuesFeld"));
+        feldMarkierungAnbieten();
+        h.setAktiv(marker);
+        h.Felder_anzeigen(this);
+    }
+    QLineEdit *vorname;
+    QCheckBox *teilzeit;
+    QLineEdit *neu;
+};
+
+void setzePfad(const QString &verzeichnis)
+{
+    Registry::Schluessel_anlegen(HKLM, kKey);
+    QString v = verzeichnis;
+    if (v.endsWith(u'/'))
+        v.chop(1);
+    const QByteArray b = v.toUtf8();
+    Registry::Wert_setzen(HKLM, kKey, QStringLiteral("Pfad"), Registry::Text, b, b.size());
+}
+
+void schreibeFelddatei(const QString &dir, const QString &inhalt)
+{
+    QVERIFY(TextFile::write(dir + QStringLiteral("beihilfe.txt"), inhalt, TextFile::Encoding::Utf8));
+}
+
+QString lies(const QString &pfad)
+{
+    QString t;
+    TextFile::read(pfad, &t);
+    return t;
+}
+} // namespace
+
+class TestHauptform : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void ersterStart();
+    void befehlszeile_data();
+    void befehlszeile();
+    void pfadEinstellung();
+    void platzierung();
+    void platzierungNurWennVollstaendig();
+    void stile();
+    void navigation();
+    void geteilteFelder();
+    void beendenAbbrechenUndNein();
+    void beendenJaSpeichert();
+    void speicherfehlerBeendetNicht();
+    void schliessenFragtNach();
+    void faerbung();
+    void markierenMitTasten();
+    void unbekannteFelderBleiben();
+    void speichernKnopfFolgtMaske();
+    void memoDateienUnberuehrt();
+    void formularartWechsel();
+
+private:
+    QString m_prog;
+};
+
+void TestHauptform::init()
+{
+    Registry::setDatei(TestUmgebung::neuesVerzeichnis(QStringLiteral("cfg")) + QStringLiteral("velmora.reg"));
+    m_prog = TestUmgebung::programmverzeichnis(QStringLiteral("prog"));
+    Dialoge::zuruecksetzen();
+}
+
+void TestHauptform::ersterStart()
+{
+    // No settings at all: the per-user directory becomes the program
+    // directory and gets the shipped databases.
+    Hauptform h;
+    const QSize entworfen = h.size();
+    h.starten(QString());
+    QCOMPARE(h.programmverzeichnis(), Verzeichnisse::benutzerverzeichnis());
+    QCOMPARE(h.datenverzeichnis(), h.programmverzeichnis());
+    for (const QString &db : Verzeichnisse::mitgelieferteDatenbanken())
+        QVERIFY2(QFile::exists(h.programmverzeichnis() + db), qPrintable(db));
+    QCOMPARE(h.stil(), 2);
+    QCOMPARE(h.size(), entworfen);
+    QCOMPARE(h.antragText(), QString());
+    auto *antrag = h.findChild<QComboBox *>(QStringLiteral("Antrag"));
+    QVERIFY(antrag);
+    QVERIFY(antrag->count() >= 9);
+    QVERIFY(antrag->findText(QStringLiteral("OFD Düsseldorf")) >= 0);
+    QCOMPARE(antrag->toolTip(), QStringLiteral("Bitte hier Antrag auswählen !"));
+    const auto m = Dialoge::letzteMeldung();
+    QCOMPARE(m.titel, QStringLiteral("Warnung !"));
+    QCOMPARE(m.text, QStringLiteral("Bitte Antrag (Beihilfestelle) auswählen!"));
+    QCOMPARE(m.knoepfe, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(h.windowTitle(), QStringLiteral(" Velmora 2000"));
+    QVERIFY(h.maske(QStringLiteral("Infoform")));
+    // A second start never overwrites the user's copies.
+    QFile::remove(h.programmverzeichnis() + QStringLiteral("tarvik.mdb"));
+    QVERIFY(TextFile::write(h.programmverzeichnis() + QStringLiteral("adressen.mdb"), QStringLiteral("meins"),
+                            TextFile::Encoding::Utf8));
+    Hauptform zweite;
+    zweite.starten(QString());
+    QVERIFY(QFile::exists(h.programmverzeichnis() + QStringLiteral("tarvik.mdb")));
+    QCOMPARE(lies(h.programmverzeichnis() + QStringLiteral("adressen.mdb")), QStringLiteral("meins"));
+}
+
+void TestHauptform::befehlszeile_data()
+{
+    QTest::addColumn<QString>("zeile");
+    QTest::addColumn<QString>("daten");
+    QTest::addColumn<bool>("multiuser");
+    QTest::newRow("leer") << "" << "/prog/" << false;
+    QTest::newRow("pfad") << "/pfad:/home/a/Beihilfe" << "/home/a/Beihilfe/" << false;
+    QTest::newRow("pfad-mit-trenner") << "/pfad:/home/a/Beihilfe/" << "/home/a/Beihilfe/" << false;
+    QTest::newRow("diskette") << "/diskette" << "/media/floppy/" << false;
+    QTest::newRow("verzeichnis") << "/daten" << "/daten/" << false;
+    QTest::newRow("gross") << "/PFAD:/x" << "/PFAD:/x/" << false;
+    QTest::newRow("multiuser") << "/multiuser" << "" << true;
+    QTest::newRow("multiuser-gross") << "/Multiuser" << "/Multiuser/" << false;
+    QTest::newRow("mit-blank") << "/pfad:/a b" << "/a b/" << false;
+}
+
+void TestHauptform::befehlszeile()
+{
+    QFETCH(QString, zeile);
+    QFETCH(QString, daten);
+    QFETCH(bool, multiuser);
+    const auto b = Verzeichnisse::befehlszeileAuswerten(zeile, QStringLiteral("/prog/"));
+    QCOMPARE(b.datenverzeichnis, daten);
+    QCOMPARE(b.multiuser, multiuser);
+}
+
+void TestHauptform::pfadEinstellung()
+{
+    setzePfad(m_prog);
+    schreibeFelddatei(m_prog, QStringLiteral("BR Köln\r\n1Vorname:=Anna\r\n2Tarvik:=1\r\n1Druckoffset:=5\r\n"
+                                             "1Gültigkeit:=01.01.2001\r\n2Datenänderung:=1\r\n---Ende---\r\n"));
+    Hauptform h;
+    h.starten(QString());
+    QCOMPARE(h.programmverzeichnis(), m_prog);
+    QCOMPARE(h.datenverzeichnis(), m_prog);
+    QCOMPARE(h.antragText(), QStringLiteral("BR Köln"));
+    QVERIFY(Dialoge::protokoll().isEmpty());
+    QCOMPARE(h.katalog().Druckbereiche[0], QStringLiteral("1KLN-V"));
+    QVERIFY(h.kasten(QStringLiteral("Tarvik"))->isChecked());
+    QCOMPARE(h.feld(QStringLiteral("Offset"))->text(), QStringLiteral("5"));
+    // Answers that only count for one run start empty.
+    QCOMPARE(h.feld(QStringLiteral("Gültigkeit"))->text(), QString());
+    QVERIFY(!h.kasten(QStringLiteral("Datenänderung"))->isChecked());
+    // The data directory from the command line.
+    const QString daten = TestUmgebung::neuesVerzeichnis(QStringLiteral("daten"));
+    schreibeFelddatei(daten, QStringLiteral("LBV NRW\r\n---Ende---\r\n"));
+    Hauptform h2;
+    QString ohneTrenner = daten;
+    ohneTrenner.chop(1);
+    h2.starten(QStringLiteral("/pfad:") + ohneTrenner);
+    QCOMPARE(h2.datenverzeichnis(), daten);
+    QCOMPARE(h2.antragText(), QStringLiteral("LBV NRW"));
+    QCOMPARE(h2.katalog().AufwendungenAnzahl, qint16(69));
+}
+
+void TestHauptform::platzierung()
+{
+    setzePfad(m_prog);
+    {
+        Hauptform h;
+        h.starten(QString());
+        h.move(-4, -10);
+        h.resize(900, 640);
+        Dialoge::antworte(QMessageBox::No);
+        QVERIFY(h.Ende_Knopf_Click());
+        QVERIFY(h.istBeendet());
+    }
+    QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("XPos")), QStringLiteral("-60"));
+    QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("YPos")), QStringLiteral("-150"));
+    QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("Breite")), QStringLiteral("13500"));
+    QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("Hoehe")), QStringLiteral("9600"));
+    QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("Stil")), QStringLiteral("2"));
+    Hauptform h;
+    h.starten(QString());
+    QCOMPARE(h.pos(), QPoint(-4, -10));
+    QCOMPARE(h.size(), QSize(900, 640));
+}
+
+void TestHauptform::platzierungNurWennVollstaendig()
+{
+    setzePfad(m_prog);
+    Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("XPos"), 0);
+    Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("YPos"), 1500);
+    Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("Breite"), 12000);
+    Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("Hoehe"), 9000);
+    Hauptform entwurf;
+    Hauptform h;
+    h.starten(QString());
+    QCOMPARE(h.size(), entwurf.size());
+}
+
+void TestHauptform::stile()
+{
+    setzePfad(m_prog);
+    Registry::Schluessel_anlegen(HKLM, kKey);
+    Registry::Wert_setzen(HKLM, kKey, QStringLiteral("Stil"), Registry::Text, "3", 1);
+    Hauptform h;
+    h.show();
+    h.starten(QString());
+    QCOMPARE(h.stil(), 3);
+    auto *panel = h.findChild<QWidget *>(QStringLiteral("Panel"));
+    auto *sideBar = h.findChild<QWidget *>(QStringLiteral("SideBar"));
+    auto *knoepfe = h.findChild<QWidget *>(QStringLiteral("Knopfpanel"));
+    QVERIFY(panel && sideBar && knoepfe);
+    QVERIFY(!panel->isVisible());
+    QVERIFY(h.menuBar()->isVisible());
+    QList<QAction *> stile = h.findChildren<QAction *>(QStringLiteral("MenüStil"));
+    QCOMPARE(stile.size(), 3);
+    for (QAction *a : stile)
+        QCOMPARE(a->isChecked(), a->property("index").toInt() == 3);
+    for (QAction *a : stile)
+        if (a->property("index").toInt() == 1)
+            a->trigger();
+    QVERIFY(panel->isVisible());
+    QVERIFY(sideBar->isVisible());
+    QVERIFY(!knoepfe->isVisible());
+    for (QAction *a : stile)
+        QCOMPARE(a->isChecked(), a->property("index").toInt() == 1);
+    h.MenueStil_Click(2);
+    QVERIFY(!sideBar->isVisible());
+    QVERIFY(knoepfe->isVisible());
+    QVERIFY(h.findChild<QWidget *>(QStringLiteral("EndePanel"))->isVisible());
+}
+
+void TestHauptform::navigation()
+{
+    setzePfad(m_prog);
+    Hauptform h;
+    QStringList geoeffnet;
+    for (const char *name : {"Hauptdaten", "Kinderform", "Versicherungsform", "Anschriftenform", "Rückseiteform",
+                             "Aufwendungen", "Druckenform", "Beihilfeninfoform", "Anträgeform", "privateKV",
+                             "Pflegeversicherungsform", "DauerndePflegeForm", "Adressenform"}) {
+        const QString n = QString::fromUtf8(name);
+        h.maskeAnmelden(n, [n, &geoeffnet](Hauptform &hf) {
+            geoeffnet.append(n);
+            return new Maske(hf, n, n);
+        });
+    }
+    h.show();
+    h.starten(QString());
+    Dialoge::zuruecksetzen();
+    // The menu: ten entries with F2-F9, F11, F12.
+    const QList<QAction *> menue = h.findChildren<QAction *>(QStringLiteral("Menü"));
+    QCOMPARE(menue.size(), 10);
+    const Qt::Key tasten[] = {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5,  Qt::Key_F6,
+                              Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F11, Qt::Key_F12};
+    for (QAction *a : menue)
+        QCOMPARE(a->shortcut(), QKeySequence(tasten[a->property("index").toInt()]));
+    QCOMPARE(h.findChild<QAction *>(QStringLiteral("MenüPrivateKV"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    QCOMPARE(h.findChild<QAction *>(QStringLiteral("MenüInfo"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    QCOMPARE(h.findChild<QAction *>(QStringLiteral("MenüEnde"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    // Button, menu and navigation bar reach the same screen; opening again
+    // only brings it to the front.
+    auto *zusatz = h.Zusatzpanel();
+    zusatz->show();
+    h.findChild<QPushButton *>(QStringLiteral("Daten_Knopf"))->click();
+    QVERIFY(!zusatz->isVisible());
+    QCOMPARE(h.mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("Hauptdaten"));
+    for (QAction *a : menue)
+        if (a->property("index").toInt() == 1)
+            a->trigger();
+    QCOMPARE(h.mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("Kinderform"));
+    auto *sideBar = h.findChild<SideBar *>(QStringLiteral("SideBar"));
+    zusatz->show();
+    QVERIFY(sideBar->klicken(QStringLiteral("PDaten")));
+    QVERIFY(!zusatz->isVisible());
+    QCOMPARE(h.mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("Hauptdaten"));
+    QCOMPARE(geoeffnet.count(QStringLiteral("Hauptdaten")), 1);
+    // Its close box hides the screen; it comes back with its values.
+    QMdiSubWindow *fenster = h.mdiArea()->activeSubWindow();
+    fenster->close();
+    QVERIFY(h.maske(QStringLiteral("Hauptdaten")));
+    h.Daten_Knopf_Click();
+    QVERIFY(fenster->isVisible());
+    QCOMPARE(geoeffnet.count(QStringLiteral("Hauptdaten")), 1);
+
+    const QStringList alle = sideBar->objektnamen();
+    for (const char *n : {"Velmora", "Aufwendungen", "Drucken", "Programmende", "PDaten", "Kinder", "DatenVersicherung",
+                          "Anschriften", "Rückseite", "DatenSpeichern", "Pflegeversicherung", "DauerndePflege",
+                          "PrivateKV", "GOÄ", "GOZ", "Heilpraktiker", "Verwaltungsverordnung", "Beihilfenverordnung",
+                          "Hinweise1", "Hinweise2", "Vorschüsse", "Heilbehandlungen", "Kurorte", "AntragVorschuss",
+                          "AntragAbschlagzahlung", "PersönlicheAdressen"})
+        QVERIFY2(alle.contains(QString::fromUtf8(n)), n);
+    for (const char *n : {"DatenVersicherung", "Anschriften", "Rückseite", "Aufwendungen", "Pflegeversicherung",
+                          "DauerndePflege", "PrivateKV", "PersönlicheAdressen", "Drucken"})
+        sideBar->klicken(QString::fromUtf8(n));
+    for (const char *n : {"Versicherungsform", "Anschriftenform", "Rückseiteform", "Aufwendungen",
+                          "Pflegeversicherungsform", "DauerndePflegeForm", "privateKV", "Adressenform", "Druckenform"})
+        QVERIFY2(geoeffnet.contains(QString::fromUtf8(n)), n);
+    // Entries of later screens do nothing yet, and say nothing.
+    int aufgerufen = 0;
+    h.aktionAnmelden(QStringLiteral("GOÄ"), [&aufgerufen] { ++aufgerufen; });
+    sideBar->klicken(QStringLiteral("GOÄ"));
+    sideBar->klicken(QStringLiteral("Kurorte"));
+    QCOMPARE(aufgerufen, 1);
+    QVERIFY(Dialoge::protokoll().isEmpty());
+}
+
+void TestHauptform::geteilteFelder()
+{
+    setzePfad(m_prog);
+    schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n2istkeinBeamter:=1\r\n1BescheidHöhe:=100,00\r\n---Ende---\r\n"));
+    Hauptform h;
+    h.starten(QString());
+    QVERIFY(h.kasten(QStringLiteral("keinBeamter"))->isChecked());
+    QVERIFY(!h.kasten(QStringLiteral("istBeamter"))->isChecked());
+    QVERIFY(!h.kasten(QStringLiteral("keinAbschlag"))->isChecked());
+    h.feld(QStringLiteral("BescheidHöhe"))->clear();
+    QVERIFY(h.kasten(QStringLiteral("keinAbschlag"))->isChecked());
+    h.kasten(QStringLiteral("keinBeamter"))->setChecked(false);
+    QVERIFY(h.kasten(QStringLiteral("istBeamter"))->isChecked());
+    QCOMPARE(h.feld(QStringLiteral("Bemessungssatz"), 1)->property("tag").toString(), QStringLiteral("1BemessungssatzE"));
+    QCOMPARE(h.feld(QStringLiteral("Krankenkasse"), 2)->property("tag").toString(), QStringLiteral("1KrankenkassenanteilK"));
+    QVERIFY(h.feld(QStringLiteral("Bereich2"))->property("tag").toString().isEmpty());
+    h.Felder_einlesen();
+    QCOMPARE(h.feldtabelle().Feldwert(QStringLiteral("istBeamter")).value(), QStringLiteral("1"));
+    QCOMPARE(h.feldtabelle().Feldwert(QStringLiteral("keinAbschlag")).value(), QStringLiteral("1"));
+    QCOMPARE(h.feldtabelle().Feldwert(QStringLiteral("EndsummeWährung")).value(), QString());
+}
+
+void TestHauptform::beendenAbbrechenUndNein()
+{
+    setzePfad(m_prog);
+    Hauptform h;
+    h.starten(QString());
+    Dialoge::zuruecksetzen();
+    Dialoge::antworte(QMessageBox::Cancel);
+    QVERIFY(!h.Ende_Knopf_Click());
+    QVERIFY(!h.istBeendet());
+    const auto m = Dialoge::letzteMeldung();
+    QCOMPARE(m.titel, QStringLiteral("Programm beenden..."));
+    QCOMPARE(m.icon, QMessageBox::Critical);
+    QCOMPARE(m.knoepfe, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(m.text, QStringLiteral("Velmora beenden...\n\nMöchten Sie die Daten sichern ?\nNicht gespeicherte Daten "
+                                    "gehen verloren!\n\nJa = Beenden und speichern der Daten\nNein = Beenden und Daten "
+                                    "nicht speichern\nAbbrechen = Programm nicht beenden"));
+    QVERIFY(!QFile::exists(m_prog + QStringLiteral("beihilfe.txt")));
+    QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("Stil")), QString());
+    Dialoge::antworte(QMessageBox::No);
+    QSignalSpy ende(&h, &Hauptform::programmEnde);
+    QVERIFY(h.Ende_Knopf_Click());
+    QCOMPARE(ende.count(), 1);
+    QVERIFY(!QFile::exists(m_prog + QStringLiteral("beihilfe.txt")));
+    QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("Stil")), QStringLiteral("2"));
+}
+
+void TestHauptform::beendenJaSpeichert()
+{
+    setzePfad(m_prog);
+    Hauptform h;
+    h.starten(QString());
+    h.setAntragText(QStringLiteral("BR Münster"));
+    h.feld(QStringLiteral("Personalnummer"))->setText(QStringLiteral("  4711  "));
+    int antraege = 0;
+    h.aktionAnmelden(QStringLiteral("AntragSpeichernBeimBeenden"), [&antraege] { ++antraege; });
+    Dialoge::antworte(QMessageBox::Yes);
+    QVERIFY(h.Ende_Knopf_Click());
+    QCOMPARE(antraege, 1);
+    const QString text = lies(m_prog + QStringLiteral("beihilfe.txt"));
+    QVERIFY(text.startsWith(QStringLiteral("BR Münster\r\n")));
+    QVERIFY(text.contains(QStringLiteral("\r\n1Personalnummer2:=4711\r\n")));
+    QVERIFY(text.endsWith(QStringLiteral("---Ende---\r\n")));
+    Hauptform h2;
+    h2.starten(QString());
+    QCOMPARE(h2.antragText(), QStringLiteral("BR Münster"));
+    QCOMPARE(h2.feld(QStringLiteral("Personalnummer"))->text(), QStringLiteral("4711"));
+}
+
+void TestHauptform::speicherfehlerBeendetNicht()
+{
+    // The data directory is a file: nothing can be written there.
+    const QString daten = TestUmgebung::neuesVerzeichnis(QStringLiteral("kaputt"));
+    QDir().mkpath(daten + QStringLiteral("beihilfe.txt"));
+    setzePfad(m_prog);
+    Hauptform h;
+    h.starten(QStringLiteral("/pfad:") + daten);
+    Dialoge::zuruecksetzen();
+    QVERIFY(!h.SpeichernKnopf_Click());
+    auto m = Dialoge::letzteMeldung();
+    QCOMPARE(m.icon, QMessageBox::Critical);
+    QVERIFY2(m.text.contains(QStringLiteral("beihilfe.txt")), qPrintable(m.text));
+    Dialoge::antworte(QMessageBox::Yes);
+    QVERIFY(!h.Ende_Knopf_Click());
+    QVERIFY(!h.istBeendet());
+    QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("Stil")), QString());
+}
+
+void TestHauptform::schliessenFragtNach()
+{
+    setzePfad(m_prog);
+    Hauptform h;
+    h.show();
+    h.starten(QString());
+    Dialoge::zuruecksetzen();
+    Dialoge::antworte(QMessageBox::Cancel);
+    QVERIFY(!h.close());
+    QVERIFY(h.isVisible());
+    QCOMPARE(Dialoge::protokoll().size(), 1);
+    Dialoge::antworte(QMessageBox::No);
+    QVERIFY(h.close());
+    QVERIFY(h.istBeendet());
+}
+
+void TestHauptform::faerbung()
+{
+    setzePfad(m_prog);
+    schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n1Vorname:=Anna\r\n2Teilzeit:=\r\n---Ende---\r\n"));
+    Hauptform h;
+    ProbeMaske *probe = nullptr;
+    h.maskeAnmelden(QStringLiteral("Hauptdaten"), [&probe](Hauptform &hf) {
+        probe = new ProbeMaske(hf, QStringLiteral("Hauptdaten"), 0);
+        return probe;
+    });
+    h.starten(QString());
+    h.Daten_Knopf_Click();
+    QVERIFY(probe);
+    QCOMPARE(probe->vorname->text(), QStringLiteral("Anna"));
+    // An empty saved value leaves the box as designed.
+    QVERIFY(!probe->teilzeit->isChecked());
+    h.Felder_einlesen();
+    QCOMPARE(FeldControls::farbe(probe->vorname), h.farbe1());
+    // A field that was not in the file is new: dark red once, then normal.
+    QCOMPARE(FeldControls::farbe(probe->neu), h.farbe2());
+    QCOMPARE(h.farbe2(), QColor(128, 0, 0));
+    h.Felder_einlesen();
+    QCOMPARE(FeldControls::farbe(probe->neu), h.farbe1());
+    probe->vorname->setText(QStringLiteral("Berta"));
+    h.Felder_einlesen();
+    QCOMPARE(FeldControls::farbe(probe->vorname), h.farbe2());
+    // Saving keeps the colours.
+    QVERIFY(h.SpeichernKnopf_Click());
+    QCOMPARE(FeldControls::farbe(probe->vorname), h.farbe2());
+    probe->vorname->setText(QStringLiteral("Anna"));
+    h.Felder_einlesen();
+    QCOMPARE(FeldControls::farbe(probe->vorname), h.farbe1());
+    // "0" for an empty saved check box is a change.
+    QCOMPARE(FeldControls::farbe(probe->teilzeit), h.farbe2());
+}
+
+void TestHauptform::markierenMitTasten()
+{
+    setzePfad(m_prog);
+    schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n1Vorname:=Anna\r\n---Ende---\r\n"));
+    Hauptform h;
+    ProbeMaske *probe = nullptr;
+    h.maskeAnmelden(QStringLiteral("Hauptdaten"), [&probe](Hauptform &hf) {
+        probe = new ProbeMaske(hf, QStringLiteral("Hauptdaten"), 0);
+        return probe;
+    });
+    h.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&h));
+    h.starten(QString());
+    h.Daten_Knopf_Click();
+    probe->vorname->setFocus();
+    QTRY_VERIFY(probe->vorname->hasFocus());
+    QTest::keyClick(probe->vorname, Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(FeldControls::farbe(probe->vorname), h.farbe2());
+    QCOMPARE(h.feldtabelle().zeile(0).basis, QStringLiteral("*-*-"));
+    // Edited after the last collection: still changed after the first F12.
+    probe->vorname->setText(QStringLiteral("Carla"));
+    QTest::keyClick(probe->vorname, Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(FeldControls::farbe(probe->vorname), h.farbe2());
+    QTest::keyClick(probe->vorname, Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(FeldControls::farbe(probe->vorname), h.farbe1());
+    // A name not in the table changes nothing and does not collect.
+    const int vorher = h.feldtabelle().anzahl();
+    h.Feld_markieren(QStringLiteral("1GibtEsNicht"), true);
+    QCOMPARE(h.feldtabelle().anzahl(), vorher);
+}
+
+void TestHauptform::unbekannteFelderBleiben()
+{
+    setzePfad(m_prog);
+    schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n1Niemand:=bleibt\r\n1Vorname:=Erst\r\n"
+                                             "1Vorname:=Zweit\r\n---Ende---\r\n"));
+    Hauptform h;
+    ProbeMaske *probe = nullptr;
+    h.maskeAnmelden(QStringLiteral("Hauptdaten"), [&probe](Hauptform &hf) {
+        probe = new ProbeMaske(hf, QStringLiteral("Hauptdaten"), 0);
+        return probe;
+    });
+    h.starten(QString());
+    h.Daten_Knopf_Click();
+    // The later row decides the fill; the collection writes the earlier row.
+    QCOMPARE(probe->vorname->text(), QStringLiteral("Zweit"));
+    probe->vorname->setText(QStringLiteral("Neu"));
+    QVERIFY(h.SpeichernKnopf_Click());
+    const QString text = lies(m_prog + QStringLiteral("beihilfe.txt"));
+    QVERIFY(text.contains(QStringLiteral("1Niemand:=bleibt\r\n1Vorname:=Neu\r\n1Vorname:=Zweit\r\n")));
+    QCOMPARE(h.feldtabelle().Feldwert(QStringLiteral("Vorname")).value(), QStringLiteral("Zweit"));
+}
+
+void TestHauptform::speichernKnopfFolgtMaske()
+{
+    setzePfad(m_prog);
+    Hauptform h;
+    for (const char *name : {"Hauptdaten", "Aufwendungen"}) {
+        const QString n = QString::fromUtf8(name);
+        h.maskeAnmelden(n, [n](Hauptform &hf) { return new Maske(hf, n, n); });
+    }
+    h.show();
+    h.starten(QString());
+    h.Aufwendungen_Knopf_Click();
+    QVERIFY(!h.SpeichernKnopf()->isEnabled());
+    // F8 still saves.
+    for (QAction *a : h.findChildren<QAction *>(QStringLiteral("Menü")))
+        if (a->property("index").toInt() == 6)
+            a->trigger();
+    QVERIFY(QFile::exists(m_prog + QStringLiteral("beihilfe.txt")));
+    h.Daten_Knopf_Click();
+    QVERIFY(h.SpeichernKnopf()->isEnabled());
+}
+
+void TestHauptform::memoDateienUnberuehrt()
+{
+    setzePfad(m_prog);
+    QVERIFY(TextFile::write(m_prog + QStringLiteral("privateKVMemo0.txt"), QStringLiteral("alt\r\n"),
+                            TextFile::Encoding::Utf8));
+    Hauptform h;
+    int memos = 0;
+    h.setMemoSpeicherung([&memos](QString *) {
+        ++memos;
+        return true;
+    });
+    h.starten(QString());
+    QVERIFY(h.SpeichernKnopf_Click());
+    QCOMPARE(memos, 0);
+    QCOMPARE(lies(m_prog + QStringLiteral("privateKVMemo0.txt")), QStringLiteral("alt\r\n"));
+    h.setAktiv(9);
+    QVERIFY(h.SpeichernKnopf_Click());
+    QCOMPARE(memos, 1);
+}
+
+void TestHauptform::formularartWechsel()
+{
+    setzePfad(m_prog);
+    Hauptform h;
+    h.starten(QString());
+    QSignalSpy spy(&h, &Hauptform::formularartGeaendert);
+    h.setAntragText(QStringLiteral("LBV NRW"));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(h.katalog().Druckbereiche[5], QStringLiteral("1LBV-AUF2"));
+    QCOMPARE(h.katalog().Titel[3], QStringLiteral("Aufwendungen Kostenarten 6 - 8"));
+    // A name that matches no row keeps the previous entry.
+    h.setAntragText(QStringLiteral("Unbekannt's Amt"));
+    QCOMPARE(h.katalog().Druckbereiche[5], QStringLiteral("1LBV-AUF2"));
+    h.setAntragText(QStringLiteral("Standardantrag"));
+    QCOMPARE(h.katalog().Druckbereiche[5], QString());
+    QCOMPARE(h.katalog().Titel[3], QStringLiteral("x"));
+}
+
+VELMORA_TEST_MAIN(TestHauptform)
+#include "TestHauptform.moc"
