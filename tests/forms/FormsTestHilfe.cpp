@@ -1,0 +1,110 @@
+#include "FormsTestHilfe.h"
+
+#include "TestUmgebung.h"
+#include "fields/FeldControls.h"
+#include "shell/Hauptform.h"
+#include "shell/Registry.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+namespace testhilfe {
+
+QString verzeichnis(const QString &formularart, const QStringList &zeilen)
+{
+    const QString dir = TestUmgebung::programmverzeichnis(QStringLiteral("p"));
+    QFile f(dir + QStringLiteral("beihilfe.txt"));
+    if (f.open(QIODevice::WriteOnly)) {
+        QString text = formularart + QStringLiteral("\r\n");
+        for (const QString &z : zeilen)
+            text += z + QStringLiteral("\r\n");
+        text += QStringLiteral("---Ende---\r\n");
+        f.write(text.toUtf8());
+    }
+    return dir;
+}
+
+std::unique_ptr<Hauptform> starten(const QString &dir)
+{
+    const QString schluessel = QStringLiteral("SOFTWARE\\Velmora\\Allgemein");
+    Registry::Schluessel_anlegen(Registry::HKEY_LOCAL_MACHINE, schluessel);
+    QString ohneTrenner = dir;
+    if (ohneTrenner.endsWith(u'/'))
+        ohneTrenner.chop(1);
+    const QByteArray bytes = ohneTrenner.toLocal8Bit();
+    Registry::Wert_setzen(Registry::HKEY_LOCAL_MACHINE, schluessel, QStringLiteral("Pfad"), Registry::Text, bytes,
+                          int(bytes.size()));
+    auto h = std::make_unique<Hauptform>();
+    h->resize(1280, 800);
+    h->show();
+    h->starten(QString());
+    QApplication::setActiveWindow(h.get());
+    if (!QTest::qWaitForWindowActive(h.get()))
+        qWarning("main window not active");
+    return h;
+}
+
+QStringList felddatei(const QString &dir)
+{
+    QFile f(dir + QStringLiteral("beihilfe.txt"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(f.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList zeilen = text.split(u'\n');
+    if (!zeilen.isEmpty() && zeilen.last().isEmpty())
+        zeilen.removeLast();
+    return zeilen;
+}
+
+void fokus(QWidget *nach)
+{
+    nach->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+int ausfuellen(QWidget *maske)
+{
+    int n = 0;
+    for (QWidget *w : FeldControls::tagged(maske)) {
+        if (auto *e = qobject_cast<QLineEdit *>(w)) {
+            QString v = QStringLiteral("Wä%1").arg(n);
+            if (e->maxLength() < v.size())
+                v = QString::number(n % 1000).right(e->maxLength());
+            e->setText(v);
+            ++n;
+        } else if (auto *c = qobject_cast<QCheckBox *>(w)) {
+            c->setChecked(true);
+            ++n;
+        } else if (auto *c = qobject_cast<QComboBox *>(w)) {
+            c->setCurrentIndex(c->count() - 1);
+            ++n;
+        }
+    }
+    return n;
+}
+
+QMap<QString, QString> werte(const QWidget *maske)
+{
+    QMap<QString, QString> m;
+    for (QWidget *w : FeldControls::tagged(maske))
+        m.insert(FeldControls::tag(w), FeldControls::wert(w));
+    return m;
+}
+
+void bild(QWidget *w, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("VELMORA_BILDER");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    w->grab().save(dir + u'/' + name + QStringLiteral(".png"));
+}
+
+} // namespace testhilfe
