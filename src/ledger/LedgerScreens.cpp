@@ -1,10 +1,19 @@
 #include "ledger/LedgerScreens.h"
 
+#include "ledger/Aerzteform.h"
+#include "ledger/Aufwendungen.h"
 #include "shell/Hauptform.h"
 
 namespace ledger {
 void anmelden(Hauptform &hauptform)
 {
-    Q_UNUSED(hauptform);
+    hauptform.maskeAnmelden(QStringLiteral("Aufwendungen"), [](Hauptform &h) { return new Aufwendungen(h); });
+    hauptform.maskeAnmelden(QStringLiteral("Aerzteform"), [](Hauptform &h) { return new Aerzteform(h); });
+    Hauptform *h = &hauptform;
+    hauptform.aktionAnmelden(QStringLiteral("AntragSpeichernBeimBeenden"), [h] {
+        auto *a = qobject_cast<Aufwendungen *>(h->maske(QStringLiteral("Aufwendungen")));
+        if (a && !a->rechnungspositionen().istLeer())
+            a->Speichern_Knopf_Click();
+    });
 }
 } // namespace ledger

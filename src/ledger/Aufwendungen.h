@@ -1,0 +1,129 @@
+#pragma once
+
+#include "ledger/Antragskopf.h"
+#include "ledger/Rechnungspositionen.h"
+#include "shell/Maske.h"
+
+#include <QPointer>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+class QTableView;
+class Rechnungsliste;
+class ZweispaltenCombo;
+class LadenForm;
+class Numerierenform;
+
+// The ledger window: the receipts of one application, their totals, the
+// application header, storing and loading, sorting, numbering and the
+// exchange files.
+class Aufwendungen : public Maske
+{
+    Q_OBJECT
+public:
+    explicit Aufwendungen(Hauptform &hauptform, QWidget *parent = nullptr);
+    ~Aufwendungen() override;
+
+    // The receipt table of the open application; printing reads it.
+    const Rechnungspositionen &rechnungspositionen() const { return m_tabelle; }
+    Rechnungspositionen &rechnungspositionen() { return m_tabelle; }
+
+    void aktivieren() override;
+
+    static QString titelOhnePflege() { return QStringLiteral("Zusammenstellung der Aufwendungen (ohne dauernde Pflege)"); }
+    static QString titelPflege() { return QStringLiteral("Zusammenstellung der Aufwendungen für dauernde Pflege"); }
+
+public Q_SLOTS:
+    void Kostenart();
+    void einlesen();
+    void LBV_Check();
+    void Aerzte_einlesen();
+    void Felder_loeschen();
+    void Speichern_Knopf_Click();
+
+    void Hinzufuegen_Knopf_Click();
+    void Einfuegen_Knopf_Click();
+    void Bearbeiten_Knopf_Click();
+    void Aendern_Knopf_Click();
+    void Loeschen_Knopf_Click();
+    void Felder_Loeschen_Knopf_Click();
+    void Rechnen_Knopf_Click();
+    void Neu_Knopf_Click();
+    void Laden_Knopf_Click();
+    void Antragsinfo_Knopf_Click();
+    void Sortieren_Knopf_Click();
+    void Numerieren_Knopf_Click();
+    void Drucken_Knopf_Click();
+    void Arztedit_Knopf_Click();
+    void Import_Click();
+    void Export_Click();
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void aufbauen();
+    void menueAufbauen(QMenuBar *leiste);
+    void laden(); // first load of the window
+    int aktuelleZeile() const; // 1-based, 0 when the list has no cursor row
+    void setzeAktuelleZeile(int p);
+    bool pruefen();
+    Rechnungsposition eintrag() const;
+    void speichernFreigeben(bool an);
+    void pflegeGeaendert(bool an);
+    void antragsdatumGeaendert(const QString &text);
+    void verlassen(QWidget *feld);
+    Antragskopf kopf() const;
+    void setzeKopf(const Antragskopf &k);
+    QString datenbankpfad() const;
+    QString aerztepfad() const;
+
+    Rechnungspositionen m_tabelle;
+    Rechnungsliste *m_modell = nullptr;
+    QTableView *m_liste = nullptr;
+    QLabel *m_infozeile = nullptr;
+    QFrame *m_panel1 = nullptr;
+    QFrame *m_panel2 = nullptr;
+    QFrame *m_panel3 = nullptr;
+    QFrame *m_panel4 = nullptr;
+
+    // Entry fields.
+    QLineEdit *m_beleg = nullptr;
+    QLineEdit *m_datum = nullptr;
+    QComboBox *m_empfaenger = nullptr;
+    ZweispaltenCombo *m_artListe = nullptr;
+    QLabel *m_artLabel = nullptr;
+    QLineEdit *m_rechnung = nullptr;
+    QLineEdit *m_versicherung = nullptr;
+    QLineEdit *m_erstattung = nullptr;
+    QLineEdit *m_erstattungV = nullptr;
+    QCheckBox *m_euro = nullptr;
+    QLineEdit *m_rechnungsnummer = nullptr;
+    QLineEdit *m_faelligam = nullptr;
+    QLineEdit *m_bezahltam = nullptr;
+    QComboBox *m_arzt = nullptr;
+
+    // Header fields.
+    QLineEdit *m_antragsdatum = nullptr;
+    QLineEdit *m_unternummer = nullptr;
+    QLineEdit *m_eingereichtam = nullptr;
+    QLineEdit *m_zurueckerhalten = nullptr;
+    QLineEdit *m_bemerkungen = nullptr;
+    QLineEdit *m_abschlagDatum = nullptr;
+    QLineEdit *m_abschlagHoehe = nullptr;
+    QCheckBox *m_aEuro = nullptr;
+    QCheckBox *m_pflegeantrag = nullptr;
+
+    QPushButton *m_speichernKnopf = nullptr;
+    QAction *m_menueSpeichern = nullptr;
+    QAction *m_menueExport = nullptr;
+
+    QPointer<LadenForm> m_ladenForm;
+    QPointer<Numerierenform> m_numerierenform;
+};

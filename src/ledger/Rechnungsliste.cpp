@@ -1,0 +1,57 @@
+#include "ledger/Rechnungsliste.h"
+
+Rechnungsliste::Rechnungsliste(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+const QStringList &Rechnungsliste::spaltenkoepfe()
+{
+    static const QStringList k = {QStringLiteral("Beleg"),    QStringLiteral("Datum"),
+                                  QStringLiteral("Empf."),    QStringLiteral("Art"),
+                                  QStringLiteral("Rechnung"), QStringLiteral("Versicherungen"),
+                                  QString(),                  QStringLiteral("Arzt")};
+    return k;
+}
+
+void Rechnungsliste::setZeilen(QVector<QStringList> zeilen)
+{
+    beginResetModel();
+    m_zeilen = std::move(zeilen);
+    endResetModel();
+}
+
+int Rechnungsliste::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_zeilen.size());
+}
+
+int Rechnungsliste::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(spaltenkoepfe().size());
+}
+
+QVariant Rechnungsliste::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_zeilen.size())
+        return {};
+    if (role == Qt::DisplayRole) {
+        const QStringList &z = m_zeilen.at(index.row());
+        return index.column() < z.size() ? z.at(index.column()) : QString();
+    }
+    if (role == Qt::TextAlignmentRole) {
+        const int c = index.column();
+        if (c == Beleg || c == Rechnung || c == Versicherungen)
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant Rechnungsliste::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section < spaltenkoepfe().size() ? spaltenkoepfe().at(section) : QVariant();
+    return section + 1;
+}
