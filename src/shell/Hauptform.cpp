@@ -515,7 +515,7 @@ void Hauptform::antragGeaendert()
     if (m_aktiv[3] == QLatin1String("1")) {
         if (QWidget *m = maske(QStringLiteral("Anschriftenform")))
             if (QWidget *ofd = m->findChild<QWidget *>(QStringLiteral("OFDFrame")))
-                ofd->setVisible(name == QLatin1String("OFD Düsseldorf"));
+                ofd->setVisible(name == QStringLiteral("OFD Düsseldorf"));
     }
     if (m_aktiv[7] == QLatin1String("1")) {
         if (QWidget *m = maske(QStringLiteral("Aufwendungen")))
