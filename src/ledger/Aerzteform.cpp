@@ -36,7 +36,13 @@ QString Aerzteform::pfad() const
     return m_hauptform.datenverzeichnis() + Aerzteliste::Dateiname;
 }
 
-void Aerzteform::aktivieren()
+void Aerzteform::showEvent(QShowEvent *event)
+{
+    neuLaden();
+    Maske::showEvent(event);
+}
+
+void Aerzteform::neuLaden()
 {
     const auto zeilen = Aerzteliste::lesen(pfad());
     QString text = zeilen ? Aerzteliste::editortext(*zeilen) : QString();

@@ -11,9 +11,15 @@ class Aerzteform : public Maske
 public:
     explicit Aerzteform(Hauptform &hauptform, QWidget *parent = nullptr);
 
-    void aktivieren() override;
+    // Fills the editor from arzt.txt.
+    void neuLaden();
     void Speichern_Knopf_Click();
     void Ende_Knopf_Click();
+
+protected:
+    // Each opening shows the file afresh; switching to another window and
+    // back keeps what was typed.
+    void showEvent(QShowEvent *event) override;
 
 private:
     QString pfad() const;

@@ -127,7 +127,7 @@ void Aufwendungen::aufbauen()
     leeren(m_empfaenger);
     m_artListe = new ZweispaltenCombo(QStringLiteral("Art"), QStringLiteral("Bezeichnung"), m_panel1);
     m_artListe->setObjectName(QStringLiteral("ArtListe"));
-    m_artListe->setMinimumWidth(80);
+    m_artListe->setMinimumWidth(95);
     m_artLabel = beschriftung(QStringLiteral("Art"), m_panel1);
     m_artLabel->setObjectName(QStringLiteral("ArtLabel"));
     m_rechnungsnummer = textfeld(QStringLiteral("Rechnungsnummer"), m_panel1, 100);
@@ -225,6 +225,7 @@ void Aufwendungen::aufbauen()
     k->addWidget(m_abschlagHoehe, 2, 5);
     auto *waehrung = new QHBoxLayout;
     waehrung->addWidget(new QLabel(QStringLiteral("Antragswährung"), m_panel4));
+    waehrung->addSpacing(6);
     waehrung->addWidget(m_aEuro);
     waehrung->addSpacing(20);
     waehrung->addWidget(m_pflegeantrag);
@@ -425,10 +426,16 @@ void Aufwendungen::aktivieren()
     Kostenart();
     const QCheckBox *tarvik = m_hauptform.kasten(QStringLiteral("Tarvik"));
     m_menueExport->setVisible(tarvik && tarvik->isChecked());
-    if (m_tabelle.istLeer())
-        m_beleg->setFocus();
-    else
-        m_liste->setFocus();
+    // After the main window has given the screen itself the focus.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_tabelle.istLeer())
+                m_beleg->setFocus();
+            else
+                m_liste->setFocus();
+        },
+        Qt::QueuedConnection);
 }
 
 // --- cost types and care mode ---

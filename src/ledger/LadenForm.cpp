@@ -45,6 +45,7 @@ LadenForm::LadenForm(const QString &datenbankpfad, QWidget *parent)
 
     auto *alle = new QPushButton(QStringLiteral("Alle"), this);
     alle->setObjectName(QStringLiteral("Alle_Knopf"));
+    alle->setAutoDefault(false);
     connect(alle, &QPushButton::clicked, this, &LadenForm::Alle_Knopf_Click);
 
     auto *suchen = new QLabel(QStringLiteral("&Suchen"), this);
@@ -55,6 +56,7 @@ LadenForm::LadenForm(const QString &datenbankpfad, QWidget *parent)
 
     auto *loeschen = new QPushButton(QStringLiteral("Löschen"), this);
     loeschen->setObjectName(QStringLiteral("Löschen_Knopf"));
+    loeschen->setAutoDefault(false);
     connect(loeschen, &QPushButton::clicked, this, &LadenForm::Loeschen_Knopf_Click);
 
     m_hinzuladen = new QCheckBox(QStringLiteral("zum Antrag hinzuladen"), this);
