@@ -170,28 +170,33 @@ QString Layoutinterpreter::ersetzen(const QString &inhalt, const Druckvariante &
     return ergebnis;
 }
 
+std::optional<Layout> Layoutinterpreter::vorlage(const Druckauftrag &auftrag, QString *fehler)
+{
+    auto melden = [fehler](const QString &text) {
+        if (fehler)
+            *fehler = text;
+        return std::nullopt;
+    };
+    if (auftrag.layout.isEmpty())
+        return melden(QStringLiteral("Druckvorlage nicht gefunden: für diese Seite ist keine Vorlage hinterlegt."));
+    QString grund;
+    const bool euro = auftrag.variante.euroSchalter && auftrag.euro;
+    std::optional<Layout> layout = Layoutquelle::lesen(auftrag.datenbank, auftrag.layout, euro, &grund);
+    if (!layout)
+        return melden(QStringLiteral("Druckvorlage \"%1\" nicht gefunden: die Druckdatenbank %2 lässt sich nicht "
+                                     "lesen.\n%3")
+                          .arg(auftrag.layout, QDir::toNativeSeparators(auftrag.datenbank), grund));
+    if (layout->isEmpty())
+        return melden(nichtGefunden(auftrag.layout) + (euro ? QStringLiteral(" (Euro-Ausgabe)") : QString()));
+    return layout;
+}
+
 Druckergebnis Layoutinterpreter::drucken(const Druckauftrag &auftrag, Seitenflaeche &flaeche)
 {
     Druckergebnis ergebnis;
-    if (auftrag.layout.isEmpty()) {
-        ergebnis.fehler = QStringLiteral("Druckvorlage nicht gefunden: für diese Seite ist keine Vorlage hinterlegt.");
+    const std::optional<Layout> layout = vorlage(auftrag, &ergebnis.fehler);
+    if (!layout)
         return ergebnis;
-    }
-    QString grund;
-    const bool euro = auftrag.variante.euroSchalter && auftrag.euro;
-    const std::optional<Layout> layout = Layoutquelle::lesen(auftrag.datenbank, auftrag.layout, euro, &grund);
-    if (!layout) {
-        ergebnis.fehler = QStringLiteral("Druckvorlage \"%1\" nicht gefunden: die Druckdatenbank %2 lässt sich nicht "
-                                         "lesen.\n%3")
-                              .arg(auftrag.layout, QDir::toNativeSeparators(auftrag.datenbank), grund);
-        return ergebnis;
-    }
-    if (layout->isEmpty()) {
-        ergebnis.fehler = nichtGefunden(auftrag.layout);
-        if (euro)
-            ergebnis.fehler += QStringLiteral(" (Euro-Ausgabe)");
-        return ergebnis;
-    }
     return zeichnen(auftrag, *layout, flaeche);
 }
 

@@ -65,6 +65,10 @@ public:
     // A whole run: reads the layout and draws it. When the database or the
     // layout cannot be found nothing is drawn and no page is started.
     static Druckergebnis drucken(const Druckauftrag &auftrag, Seitenflaeche &flaeche);
+    // Only the reading: the rows of the job's layout, or nothing and the
+    // message for the user. Callers that must ask something before a page
+    // starts (a file name) read first and draw with zeichnen().
+    static std::optional<Layout> vorlage(const Druckauftrag &auftrag, QString *fehler);
     // The run over rows already read (ordered by kind and top edge).
     static Druckergebnis zeichnen(const Druckauftrag &auftrag, const Layout &layout, Seitenflaeche &flaeche);
 

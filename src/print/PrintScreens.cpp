@@ -1,10 +1,19 @@
 #include "print/PrintScreens.h"
 
+#include "print/Druckenform.h"
+#include "print/Druckerwahl.h"
+#include "print/Schriften.h"
 #include "shell/Hauptform.h"
 
 namespace print {
 void anmelden(Hauptform &hauptform)
 {
-    Q_UNUSED(hauptform);
+    Schriften::einrichten();
+    // The current printer follows the main window's printer name, also when
+    // the field file fills it at start-up.
+    auto *wahl = new Druckerwahl(&hauptform);
+    QObject::connect(&hauptform, &Hauptform::druckernameGeaendert, wahl, &Druckerwahl::waehlen);
+    hauptform.maskeAnmelden(QStringLiteral("Druckenform"),
+                            [wahl](Hauptform &h) -> QWidget * { return new Druckenform(h, *wahl); });
 }
 } // namespace print

@@ -4,6 +4,9 @@
 #include "shell/Datenbank.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace druckhilfen {
 
@@ -31,6 +34,53 @@ bool layoutDatenbank(const QString &pfad, const QList<QVariantList> &zeilen, QSt
         }
     }
     return true;
+}
+
+QString testprogramm(const QString &name)
+{
+    const QString dir = TestUmgebung::programmverzeichnis(name);
+    QFile sql(TestUmgebung::testdaten(QStringLiteral("print/testformular.sql")));
+    if (!sql.open(QIODevice::ReadOnly))
+        return {};
+    Datenbank db;
+    if (!db.oeffnen(dir + QStringLiteral("drucken.mdb")))
+        return {};
+    // Statements end with ";" at the end of a line; "--" lines are comments.
+    QString anweisung;
+    for (const QString &zeile : QString::fromUtf8(sql.readAll()).split(u'\n')) {
+        if (zeile.trimmed().startsWith(QLatin1String("--")))
+            continue;
+        anweisung += zeile + u'\n';
+        if (zeile.trimmed().endsWith(u';')) {
+            if (!db.ausfuehren(anweisung.trimmed().chopped(1)))
+                return {};
+            anweisung.clear();
+        }
+    }
+    return dir;
+}
+
+static QString ausgabe(const QString &programm, const QStringList &argumente)
+{
+    const QString pfad = QStandardPaths::findExecutable(programm);
+    if (pfad.isEmpty())
+        return {};
+    QProcess p;
+    p.start(pfad, argumente);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfText(const QString &datei)
+{
+    return ausgabe(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), datei, QStringLiteral("-")});
+}
+
+QString pdfSeitengroesse(const QString &datei)
+{
+    const QString info = ausgabe(QStringLiteral("pdfinfo"), {datei});
+    const auto m = QRegularExpression(QStringLiteral("Page size:\\s*([^\\n]*)")).match(info);
+    return m.hasMatch() ? m.captured(1).trimmed() : QString();
 }
 
 } // namespace druckhilfen

@@ -63,4 +63,13 @@ public:
 // (table, Antrag, Art, x, y, BeginnY, Höhe, Breite, Inhalt, Schriftgrösse, Schrifttyp).
 bool layoutDatenbank(const QString &pfad, const QList<QVariantList> &zeilen, QString *fehler = nullptr);
 
+// A program directory whose drucken.mdb holds the test form kind of
+// tests/data/print/testformular.sql (ends in "/"; empty on failure).
+QString testprogramm(const QString &name);
+
+// Text of a PDF as pdftotext reads it (empty when poppler is missing).
+QString pdfText(const QString &datei);
+// "Page size" line of pdfinfo.
+QString pdfSeitengroesse(const QString &datei);
+
 } // namespace druckhilfen

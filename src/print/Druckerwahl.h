@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+class Seitenflaeche;
+
+// The installed printers and the current one. The list always ends with
+// "PDF-Datei", which asks for a file name and prints the page into it.
+class Druckerwahl : public QObject
+{
+    Q_OBJECT
+public:
+    static inline const QString PdfDatei = QStringLiteral("PDF-Datei");
+
+    explicit Druckerwahl(QObject *parent = nullptr);
+    ~Druckerwahl() override;
+
+    // DeviceName of every printer, index 0 upwards.
+    static QStringList Printers();
+    // Tests put their own printer list here (nullptr: the print system's).
+    static void setDruckerliste(std::function<QStringList()> liste);
+
+    // The current printer's DeviceName and its place in Printers().
+    QString DeviceName() const;
+    int aktuellerIndex() const { return m_index; }
+    // Every printer whose name equals the text exactly becomes the current
+    // one, so the last match wins; without a match nothing changes.
+    void waehlen(const QString &name);
+
+    // A page surface for one job on the current printer; for "PDF-Datei"
+    // after asking for the file (nullptr when the user cancels).
+    std::unique_ptr<Seitenflaeche> auftrag(QWidget *parent, const QString &name, const QString &vorschlag);
+    // Hands back a job's orientation, which the printer keeps.
+    void auftragBeendet(const Seitenflaeche &flaeche);
+
+    QPrinter &drucker();
+
+Q_SIGNALS:
+    void gewaehlt(const QString &name);
+
+private:
+    QStringList m_namen;
+    int m_index = -1;
+    int m_pdfOrientierung = 1;
+    std::unique_ptr<QPrinter> m_drucker;
+};
