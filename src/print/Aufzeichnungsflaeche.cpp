@@ -6,7 +6,7 @@
 
 struct Aufzeichnungsflaeche::Schriftmass
 {
-    QFontMetricsF metrik;
+    const QFontMetricsF *metrik = nullptr;
 };
 
 Aufzeichnungsflaeche::Aufzeichnungsflaeche(Metrik metrik)
@@ -35,22 +35,23 @@ void Aufzeichnungsflaeche::schriftGeaendert()
     if (m_metrik != Metrik::Schrift)
         return;
     // The same twips metrics as the painting surfaces.
-    m_mass = std::make_unique<Schriftmass>(
-        Schriftmass{QFontMetricsF(Schriften::twipsSchrift(fontName(), fontSize(), fontBold()))});
+    if (!m_mass)
+        m_mass = std::make_unique<Schriftmass>();
+    m_mass->metrik = &Schriften::twips(fontName(), fontSize(), fontBold()).metrik;
 }
 
 double Aufzeichnungsflaeche::zeilenbreite(const QString &zeile)
 {
     if (m_metrik == Metrik::Fest || !m_mass)
         return zeile.size() * fontSize() * 0.2;
-    return m_mass->metrik.horizontalAdvance(zeile) / Schriften::TwipsProMm;
+    return m_mass->metrik->horizontalAdvance(zeile) / Schriften::TwipsProMm;
 }
 
 double Aufzeichnungsflaeche::zeilenhoehe()
 {
     if (m_metrik == Metrik::Fest || !m_mass)
         return fontSize() * 0.4;
-    return m_mass->metrik.height() / Schriften::TwipsProMm;
+    return m_mass->metrik->height() / Schriften::TwipsProMm;
 }
 
 #define VELMORA_WERT(Methode, ArtName, Typ, Feld)                                                                   \

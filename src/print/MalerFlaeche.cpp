@@ -17,7 +17,7 @@ bool vernuenftig(double mm)
 MalerFlaeche::MalerFlaeche(QPainter *maler, double zoom)
     : m_zoom(zoom > 0 ? zoom : 1.0)
 {
-    m_font = Schriften::twipsSchrift(fontName(), fontSize(), fontBold());
+    schriftGeaendert();
     setMaler(maler);
 }
 
@@ -43,15 +43,14 @@ QPainter *MalerFlaeche::maler()
 
 void MalerFlaeche::schriftGeaendert()
 {
-    m_font = Schriften::twipsSchrift(fontName(), fontSize(), fontBold());
+    const Schriften::Twips &t = Schriften::twips(fontName(), fontSize(), fontBold());
+    m_font = &t.schrift;
+    m_metrik = &t.metrik;
     m_fontGesetzt = false;
-    m_metrik.reset();
 }
 
 const QFontMetricsF &MalerFlaeche::metrik()
 {
-    if (!m_metrik)
-        m_metrik.emplace(m_font);
     return *m_metrik;
 }
 
@@ -61,7 +60,7 @@ void MalerFlaeche::zeileZeichnen(double blattX, double blattY, const QString &ze
     if (!p || !vernuenftig(blattX) || !vernuenftig(blattY) || zeile.trimmed().isEmpty())
         return;
     if (!m_fontGesetzt) {
-        p->setFont(m_font);
+        p->setFont(*m_font);
         m_fontGesetzt = true;
     }
     p->setPen(Qt::black);

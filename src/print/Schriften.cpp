@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
+#include <memory>
 
 namespace {
 struct Zustand
@@ -76,4 +78,19 @@ QFont Schriften::twipsSchrift(const QString &fontName, double punkte, bool fett)
     QFont f = schrift(fontName, punkte, fett);
     f.setPixelSize(std::max(1, qRound(punkte * 20)));
     return f;
+}
+
+const Schriften::Twips &Schriften::twips(const QString &fontName, double punkte, bool fett)
+{
+    static QHash<QString, std::shared_ptr<Twips>> vorrat;
+    const QString schluessel = fontName + u'|' + QString::number(punkte) + (fett ? u'F' : u'N');
+    auto it = vorrat.constFind(schluessel);
+    if (it != vorrat.constEnd())
+        return **it;
+    if (vorrat.size() > 512)
+        vorrat.clear();
+    const QFont f = twipsSchrift(fontName, punkte, fett);
+    auto neu = std::make_shared<Twips>(Twips{f, QFontMetricsF(f)});
+    vorrat.insert(schluessel, neu);
+    return *neu;
 }

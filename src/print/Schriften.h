@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
 
 // The printed forms ask for "Arial"; Velmora draws it with Liberation Sans,
@@ -22,4 +23,13 @@ public:
     // no device rounds its size; surfaces draw it through a scale.
     static QFont twipsSchrift(const QString &fontName, double punkte, bool fett);
     static constexpr double TwipsProMm = 1440.0 / 25.4;
+
+    // The twips font and its metrics, kept once per name, size and weight
+    // (pages switch fonts on almost every row).
+    struct Twips
+    {
+        QFont schrift;
+        QFontMetricsF metrik;
+    };
+    static const Twips &twips(const QString &fontName, double punkte, bool fett);
 };
