@@ -5,6 +5,7 @@
 #include "print/Druckenform.h"
 #include "print/Druckerwahl.h"
 #include "print/Druckvorschau.h"
+#include "print/Hauptformdruck.h"
 #include "print/Vorschaubild.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
@@ -343,6 +344,27 @@ private Q_SLOTS:
         QCOMPARE(y, 35.0);
         // No printer job: the file dialog was never asked.
         QVERIFY(!QFile::exists(pdf(QStringLiteral("nie"))));
+        Dialoge::zuruecksetzen();
+    }
+
+    void hauptfensterDrucktSeitenantraege()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("poppler-utils are not installed");
+        m_h->feld(QStringLiteral("Druckername"))->setText(QStringLiteral("PDF-Datei"));
+        Dialoge::dateiAntwort(pdf(QStringLiteral("seitenantrag")));
+        QVERIFY(Hauptformdruck::drucken(*m_h, QStringLiteral("T-V")));
+        QCOMPARE(m_h->feld(QStringLiteral("Bereich"))->text(), QStringLiteral("T-V"));
+        const QString text = pdfText(pdf(QStringLiteral("seitenantrag")));
+        // The main window's run prints the changes-only rows always.
+        QVERIFY2(text.contains(QStringLiteral("Sparkasse Köln")), qPrintable(text));
+        QCOMPARE(pdfSeitengroesse(pdf(QStringLiteral("seitenantrag"))), QStringLiteral("595 x 842 pts (A4)"));
+        QVERIFY(!m_h->Progress()->isVisible());
+        // A missing layout is reported, nothing is asked or printed.
+        Dialoge::dateiAntwort(pdf(QStringLiteral("ub1")));
+        QVERIFY(!Hauptformdruck::drucken(*m_h, QStringLiteral("UB1")));
+        QCOMPARE(Dialoge::letzteMeldung().text, QStringLiteral("Druckvorlage \"UB1\" nicht gefunden."));
+        QVERIFY(!QFile::exists(pdf(QStringLiteral("ub1"))));
         Dialoge::zuruecksetzen();
     }
 
