@@ -7,6 +7,14 @@ QString GermanMoney::format(double value)
 {
     if (!std::isfinite(value))
         return QStringLiteral("0,00");
+    if (std::fabs(value) >= 1e15) {
+        // Beyond the cents a 64-bit count can hold; no rounding question here.
+        QString digits = QString::number(std::fabs(value), 'f', 2);
+        QString whole = digits.left(digits.indexOf(u'.'));
+        for (int i = int(whole.size()) - 3; i > 0; i -= 3)
+            whole.insert(i, u'.');
+        return (value < 0 ? QStringLiteral("-") : QString()) + whole + u',' + digits.right(2);
+    }
     // Round on the shortest decimal text of the double, so that 1.005 (stored
     // as 1.00499...) rounds as the user reads it.
     QString digits = QString::number(std::fabs(value), 'f', 9);
