@@ -732,6 +732,9 @@ void TestLedgerCore::version2Werte_data()
     QTest::newRow("betrag-negativ") << 1 << "-3.25" << "-3,25";
     QTest::newRow("betrag-text") << 1 << "viel" << "viel";
     QTest::newRow("betrag-leer") << 1 << "" << "";
+    QTest::newRow("betrag-riesig") << 1 << "707777777777777777" << "707.777.777.777.777.792,00";
+    QTest::newRow("betrag-riesig-negativ") << 1 << "-1e3" << "-1e3";
+    QTest::newRow("betrag-gross") << 1 << "123456789012,34" << "123.456.789.012,34";
 }
 
 void TestLedgerCore::version2Werte()
