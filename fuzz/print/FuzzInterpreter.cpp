@@ -59,10 +59,14 @@ public:
 };
 } // namespace
 
+QGuiApplication *g_app = nullptr;
+
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication app(*argc, *argv);
+    // Never destroyed: the font caches outlive every run and must not be
+    // torn down after the application at exit.
+    g_app = new QGuiApplication(*argc, *argv);
     Schriften::einrichten();
     return 0;
 }
@@ -117,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     Aufzeichnungsflaeche aufzeichnung(d.ConsumeBool() ? Aufzeichnungsflaeche::Metrik::Schrift
                                                       : Aufzeichnungsflaeche::Metrik::Fest);
     const Druckergebnis e = Layoutinterpreter::zeichnen(a, layout, aufzeichnung);
-    if (!e.ok || e.zeilen != layout.size())
+    if (!e.ok || e.zeilen > layout.size() || (!a.nurInhalte && e.zeilen != layout.size()))
         abort();
     if (aufzeichnung.endDocs() != (a.variante.drucker ? 1 : 0))
         abort();
