@@ -3,10 +3,11 @@
 #include "print/Schriften.h"
 
 #include <QFontMetricsF>
+#include <optional>
 
 struct Aufzeichnungsflaeche::Schriftmass
 {
-    const QFontMetricsF *metrik = nullptr;
+    std::optional<QFontMetricsF> metrik;
 };
 
 Aufzeichnungsflaeche::Aufzeichnungsflaeche(Metrik metrik)
@@ -37,7 +38,7 @@ void Aufzeichnungsflaeche::schriftGeaendert()
     // The same twips metrics as the painting surfaces.
     if (!m_mass)
         m_mass = std::make_unique<Schriftmass>();
-    m_mass->metrik = &Schriften::twips(fontName(), fontSize(), fontBold()).metrik;
+    m_mass->metrik = Schriften::twips(fontName(), fontSize(), fontBold()).metrik;
 }
 
 double Aufzeichnungsflaeche::zeilenbreite(const QString &zeile)

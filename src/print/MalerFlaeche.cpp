@@ -44,8 +44,9 @@ QPainter *MalerFlaeche::maler()
 void MalerFlaeche::schriftGeaendert()
 {
     const Schriften::Twips &t = Schriften::twips(fontName(), fontSize(), fontBold());
-    m_font = &t.schrift;
-    m_metrik = &t.metrik;
+    // Copies share their data; the cache may drop its entries.
+    m_font = t.schrift;
+    m_metrik = t.metrik;
     m_fontGesetzt = false;
 }
 
@@ -60,7 +61,7 @@ void MalerFlaeche::zeileZeichnen(double blattX, double blattY, const QString &ze
     if (!p || !vernuenftig(blattX) || !vernuenftig(blattY) || zeile.trimmed().isEmpty())
         return;
     if (!m_fontGesetzt) {
-        p->setFont(*m_font);
+        p->setFont(m_font);
         m_fontGesetzt = true;
     }
     p->setPen(Qt::black);

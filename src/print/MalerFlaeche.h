@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QTransform>
-#include <memory>
+#include <optional>
 
 class QPainter;
 class QPaintDevice;
@@ -47,7 +47,7 @@ private:
     double m_pxProMmX = 96 / 25.4;
     double m_pxProMmY = 96 / 25.4;
     QTransform m_basis;
-    const QFont *m_font = nullptr; // measured in twips
-    const QFontMetricsF *m_metrik = nullptr;
+    QFont m_font; // measured in twips
+    std::optional<QFontMetricsF> m_metrik;
     bool m_fontGesetzt = false;
 };

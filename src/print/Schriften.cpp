@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QHash>
+#include <vector>
 #include <memory>
 
 namespace {
@@ -82,15 +82,21 @@ QFont Schriften::twipsSchrift(const QString &fontName, double punkte, bool fett)
 
 const Schriften::Twips &Schriften::twips(const QString &fontName, double punkte, bool fett)
 {
-    static QHash<QString, std::shared_ptr<Twips>> vorrat;
-    const QString schluessel = fontName + u'|' + QString::number(punkte) + (fett ? u'F' : u'N');
-    auto it = vorrat.constFind(schluessel);
-    if (it != vorrat.constEnd())
-        return **it;
-    if (vorrat.size() > 512)
+    // A page uses a handful of fonts: a short list beats hashing a key.
+    struct Eintrag
+    {
+        QString name;
+        double punkte;
+        bool fett;
+        std::unique_ptr<Twips> twips;
+    };
+    static std::vector<Eintrag> vorrat;
+    for (const Eintrag &e : vorrat)
+        if (e.punkte == punkte && e.fett == fett && e.name == fontName)
+            return *e.twips;
+    if (vorrat.size() >= 256)
         vorrat.clear();
     const QFont f = twipsSchrift(fontName, punkte, fett);
-    auto neu = std::make_shared<Twips>(Twips{f, QFontMetricsF(f)});
-    vorrat.insert(schluessel, neu);
-    return *neu;
+    vorrat.push_back(Eintrag{fontName, punkte, fett, std::make_unique<Twips>(Twips{f, QFontMetricsF(f)})});
+    return *vorrat.back().twips;
 }

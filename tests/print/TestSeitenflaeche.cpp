@@ -148,6 +148,24 @@ private Q_SLOTS:
         QVERIFY(p.EndDoc());
     }
 
+    void schriftvorratDarfSichLeeren()
+    {
+        // A surface keeps its font while the shared font store is emptied
+        // by many other sizes.
+        BildFlaeche f(100);
+        Aufzeichnungsflaeche a(Aufzeichnungsflaeche::Metrik::Schrift);
+        f.setFontSize(13);
+        a.setFontSize(13);
+        const double vorher = f.TextWidth(QStringLiteral("Beihilfe"));
+        QCOMPARE(a.TextWidth(QStringLiteral("Beihilfe")), vorher);
+        for (int i = 0; i < 600; ++i)
+            Schriften::twips(QStringLiteral("Arial"), 1 + i * 0.05, i % 2);
+        QCOMPARE(f.TextWidth(QStringLiteral("Beihilfe")), vorher);
+        QCOMPARE(a.TextWidth(QStringLiteral("Beihilfe")), vorher);
+        f.Print(QStringLiteral("Beihilfe"));
+        QVERIFY(f.EndDoc());
+    }
+
     void pdfSeite()
     {
         if (programm(QStringLiteral("pdftotext")).isEmpty())
