@@ -3,10 +3,12 @@
 #include <QDir>
 #include <QSaveFile>
 
-BildFlaeche::BildFlaeche(int dpi, const QString &datei)
+BildFlaeche::BildFlaeche(int dpi, const QString &datei, int druckerDpi)
     : m_dpi(std::clamp(dpi, 10, 1200))
     , m_datei(datei)
 {
+    if (druckerDpi > 0)
+        setStrichfaktor(double(m_dpi) / druckerDpi);
 }
 
 BildFlaeche::~BildFlaeche()

@@ -89,7 +89,7 @@ void MalerFlaeche::linieZeichnen(double x1, double y1, double x2, double y2)
     if (!p || !vernuenftig(x1) || !vernuenftig(y1) || !vernuenftig(x2) || !vernuenftig(y2))
         return;
     QPen stift(Qt::black);
-    stift.setWidthF(drawWidth() / m_zoom);
+    stift.setWidthF(std::max(drawWidth() * m_strichfaktor, 1.0) / m_zoom);
     stift.setCapStyle(Qt::SquareCap);
     stift.setJoinStyle(Qt::MiterJoin);
     p->setPen(stift);

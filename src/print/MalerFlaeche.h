@@ -36,6 +36,9 @@ protected:
     void schriftGeaendert() override;
 
     void setMaler(QPainter *maler);
+    // Device pixels per DrawWidth pixel (a picture standing in for a
+    // printer of another resolution); never thinner than one pixel.
+    void setStrichfaktor(double faktor) { m_strichfaktor = faktor > 0 ? faktor : 1.0; }
 
 private:
     const QFontMetricsF &metrik();
@@ -44,6 +47,7 @@ private:
 
     QPainter *m_maler = nullptr;
     double m_zoom = 1.0;
+    double m_strichfaktor = 1.0;
     double m_pxProMmX = 96 / 25.4;
     double m_pxProMmY = 96 / 25.4;
     QTransform m_basis;

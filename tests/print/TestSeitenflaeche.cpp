@@ -82,6 +82,21 @@ private Q_SLOTS:
         QVERIFY(qAbs(linie.right() - 1100) <= 2);
     }
 
+    void strichbreiteWieAufDemDrucker()
+    {
+        // 300 dpi standing in for a 600-dpi printer: DrawWidth 6 is 3 pixels;
+        // DrawWidth 1 stays one pixel wide.
+        for (const auto &[breite, erwartet] : {std::pair(6, 3), std::pair(1, 1)}) {
+            BildFlaeche f(300, {}, 600);
+            f.setDrawWidth(breite);
+            f.Line(0, 100, 100, 100);
+            f.EndDoc();
+            const QRect linie = dunkel(f.bild(), 220, QRect(0, 1100, 1000, 160));
+            QVERIFY2(linie.height() >= erwartet && linie.height() <= erwartet + 1,
+                     qPrintable(QString::number(linie.height())));
+        }
+    }
+
     void textStehtMitDerOberkanteAufY()
     {
         auto zeichnen = [](double scaleTop) {

@@ -179,7 +179,7 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
     if (!o.pdf.isEmpty())
         flaeche = std::make_unique<PdfFlaeche>(o.pdf, a.layout);
     else
-        flaeche = std::make_unique<BildFlaeche>(o.dpi, o.png);
+        flaeche = std::make_unique<BildFlaeche>(o.dpi, o.png, PdfFlaeche::Aufloesung);
     const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, *flaeche);
     if (!e.ok)
         return fehler(1, e.fehler + u'\n');
