@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -10,10 +11,15 @@ int main(int argc, char *argv[])
     // The command line is one string, compared exactly.
     const QStringList args = QApplication::arguments().mid(1);
     Hauptform hauptform;
-    QObject::connect(&hauptform, &Hauptform::programmEnde, &app, &QApplication::quit, Qt::QueuedConnection);
+    // exit(), not quit(): quit() would ask the main window to close, which
+    // runs the exit prompt again.
+    QObject::connect(&hauptform, &Hauptform::programmEnde, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     hauptform.show();
     hauptform.starten(args.join(u' '));
     if (hauptform.istBeendet())
         return 0;
+    // For start-up measurements: end as soon as the window is idle.
+    if (qEnvironmentVariableIsSet("VELMORA_ENDE_NACH_START"))
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }

@@ -119,51 +119,7 @@ void Hauptform::aufbauen()
     panelLayout->addWidget(m_antrag);
     connect(m_antrag, &QComboBox::currentTextChanged, this, &Hauptform::antragGeaendert);
 
-    m_sideBar = new SideBar(m_panel);
-    using E = QList<QPair<QString, QString>>;
-    m_sideBar->gruppeHinzufuegen(QStringLiteral("Velmora"),
-                                 E{{QStringLiteral("Velmora Programminfo"), QStringLiteral("Velmora")},
-                                   {QStringLiteral("Zusammenstellung der Aufwendungen"), QStringLiteral("Aufwendungen")},
-                                   {QStringLiteral("Drucken des Antrags"), QStringLiteral("Drucken")},
-                                   {QStringLiteral("Programm Beenden"), QStringLiteral("Programmende")}});
-    m_sideBar->gruppeHinzufuegen(QStringLiteral("Hauptdaten"),
-                                 E{{QStringLiteral("Persönliche  Daten"), QStringLiteral("PDaten")},
-                                   {QStringLiteral("Daten der Kinder"), QStringLiteral("Kinder")},
-                                   {QStringLiteral("Versicherungen"), QStringLiteral("DatenVersicherung")},
-                                   {QStringLiteral("Anschriften"), QStringLiteral("Anschriften")},
-                                   {QStringLiteral("Rückseite des Antrags"), QStringLiteral("Rückseite")},
-                                   {QStringLiteral("Daten speichern"), QStringLiteral("DatenSpeichern")}});
-    m_sideBar->gruppeHinzufuegen(QStringLiteral("Versicherungen"),
-                                 E{{QStringLiteral("Versicherungen"), QStringLiteral("DatenVersicherung")},
-                                   {QStringLiteral("Pflegeversicherung"), QStringLiteral("Pflegeversicherung")},
-                                   {QStringLiteral("Angaben zur Dauernden Pflege"), QStringLiteral("DauerndePflege")},
-                                   {QStringLiteral("Private Kranken- versicherung"), QStringLiteral("PrivateKV")},
-                                   {QStringLiteral("Daten speichern"), QStringLiteral("DatenSpeichern")}});
-    m_sideBar->gruppeHinzufuegen(QStringLiteral("Pflege"),
-                                 E{{QStringLiteral("Pflegeversicherung"), QStringLiteral("Pflegeversicherung")},
-                                   {QStringLiteral("Angaben zur Dauernden Pflege"), QStringLiteral("DauerndePflege")},
-                                   {QStringLiteral("Daten speichern"), QStringLiteral("DatenSpeichern")}});
-    m_sideBar->gruppeHinzufuegen(
-        QStringLiteral("Beihilfeninfos"),
-        E{{QStringLiteral("Gebührenordnung für Ärzte"), QStringLiteral("GOÄ")},
-          {QStringLiteral("Gebührenordnung für Zahnärzte"), QStringLiteral("GOZ")},
-          {QStringLiteral("Gebührenver- zeichnis für Heilpraktiker"), QStringLiteral("Heilpraktiker")},
-          {QStringLiteral("Verwaltungs- verordnung (VV)"), QStringLiteral("Verwaltungsverordnung")},
-          {QStringLiteral("Beihilfenverordnung NRW ( BVO-NRW)"), QStringLiteral("Beihilfenverordnung")},
-          {QStringLiteral("Hinweise zum ärztlichen Gebührenrecht"), QStringLiteral("Hinweise1")},
-          {QStringLiteral("Hinweise zum zahnärztlichen Gebührenrecht"), QStringLiteral("Hinweise2")},
-          {QStringLiteral("Richtlinien für die Gewährung von Vorschüssen"), QStringLiteral("Vorschüsse")},
-          {QStringLiteral("Leistungsver- zeichnis der Heilbehandlungen"), QStringLiteral("Heilbehandlungen")},
-          {QStringLiteral("Verzeichnis der Kurorte"), QStringLiteral("Kurorte")}});
-    m_sideBar->gruppeHinzufuegen(QStringLiteral("sonstiges"),
-                                 E{{QStringLiteral("Antrag auf Gewährung eines Vorschusses"), QStringLiteral("AntragVorschuss")},
-                                   {QStringLiteral("Antrag auf Abschlagzahlung"), QStringLiteral("AntragAbschlagzahlung")},
-                                   {QStringLiteral("Persönliche Adressen"), QStringLiteral("PersönlicheAdressen")}});
-    panelLayout->addWidget(m_sideBar, 1);
-    connect(m_sideBar, &SideBar::eintragGewaehlt, this, [this](const QString &name) {
-        m_zusatzpanel->hide();
-        aktionAusfuehren(name);
-    });
+    m_panelLayout = panelLayout;
 
     m_knopfpanel = new QFrame(m_panel);
     m_knopfpanel->setObjectName(QStringLiteral("Knopfpanel"));
@@ -273,6 +229,62 @@ void Hauptform::aufbauen()
     geteilteFelderAufbauen(m_geteilt, m_geteiltZusatz);
     setCentralWidget(zentral);
     m_panel->setFixedWidth(qMax(twipsZuPixel(1600, true), m_panel->sizeHint().width()));
+}
+
+SideBar *Hauptform::sideBar()
+{
+    // Built on first use: the classic style, the default, does not show it.
+    if (m_sideBar)
+        return m_sideBar;
+    m_sideBar = new SideBar(m_panel);
+    m_sideBar->hide();
+    using E = QList<QPair<QString, QString>>;
+    m_sideBar->gruppeHinzufuegen(QStringLiteral("Velmora"),
+                                 E{{QStringLiteral("Velmora Programminfo"), QStringLiteral("Velmora")},
+                                   {QStringLiteral("Zusammenstellung der Aufwendungen"), QStringLiteral("Aufwendungen")},
+                                   {QStringLiteral("Drucken des Antrags"), QStringLiteral("Drucken")},
+                                   {QStringLiteral("Programm Beenden"), QStringLiteral("Programmende")}});
+    m_sideBar->gruppeHinzufuegen(QStringLiteral("Hauptdaten"),
+                                 E{{QStringLiteral("Persönliche  Daten"), QStringLiteral("PDaten")},
+                                   {QStringLiteral("Daten der Kinder"), QStringLiteral("Kinder")},
+                                   {QStringLiteral("Versicherungen"), QStringLiteral("DatenVersicherung")},
+                                   {QStringLiteral("Anschriften"), QStringLiteral("Anschriften")},
+                                   {QStringLiteral("Rückseite des Antrags"), QStringLiteral("Rückseite")},
+                                   {QStringLiteral("Daten speichern"), QStringLiteral("DatenSpeichern")}});
+    m_sideBar->gruppeHinzufuegen(QStringLiteral("Versicherungen"),
+                                 E{{QStringLiteral("Versicherungen"), QStringLiteral("DatenVersicherung")},
+                                   {QStringLiteral("Pflegeversicherung"), QStringLiteral("Pflegeversicherung")},
+                                   {QStringLiteral("Angaben zur Dauernden Pflege"), QStringLiteral("DauerndePflege")},
+                                   {QStringLiteral("Private Kranken- versicherung"), QStringLiteral("PrivateKV")},
+                                   {QStringLiteral("Daten speichern"), QStringLiteral("DatenSpeichern")}});
+    m_sideBar->gruppeHinzufuegen(QStringLiteral("Pflege"),
+                                 E{{QStringLiteral("Pflegeversicherung"), QStringLiteral("Pflegeversicherung")},
+                                   {QStringLiteral("Angaben zur Dauernden Pflege"), QStringLiteral("DauerndePflege")},
+                                   {QStringLiteral("Daten speichern"), QStringLiteral("DatenSpeichern")}});
+    m_sideBar->gruppeHinzufuegen(
+        QStringLiteral("Beihilfeninfos"),
+        E{{QStringLiteral("Gebührenordnung für Ärzte"), QStringLiteral("GOÄ")},
+          {QStringLiteral("Gebührenordnung für Zahnärzte"), QStringLiteral("GOZ")},
+          {QStringLiteral("Gebührenver- zeichnis für Heilpraktiker"), QStringLiteral("Heilpraktiker")},
+          {QStringLiteral("Verwaltungs- verordnung (VV)"), QStringLiteral("Verwaltungsverordnung")},
+          {QStringLiteral("Beihilfenverordnung NRW ( BVO-NRW)"), QStringLiteral("Beihilfenverordnung")},
+          {QStringLiteral("Hinweise zum ärztlichen Gebührenrecht"), QStringLiteral("Hinweise1")},
+          {QStringLiteral("Hinweise zum zahnärztlichen Gebührenrecht"), QStringLiteral("Hinweise2")},
+          {QStringLiteral("Richtlinien für die Gewährung von Vorschüssen"), QStringLiteral("Vorschüsse")},
+          {QStringLiteral("Leistungsver- zeichnis der Heilbehandlungen"), QStringLiteral("Heilbehandlungen")},
+          {QStringLiteral("Verzeichnis der Kurorte"), QStringLiteral("Kurorte")}});
+    m_sideBar->gruppeHinzufuegen(QStringLiteral("sonstiges"),
+                                 E{{QStringLiteral("Antrag auf Gewährung eines Vorschusses"), QStringLiteral("AntragVorschuss")},
+                                   {QStringLiteral("Antrag auf Abschlagzahlung"), QStringLiteral("AntragAbschlagzahlung")},
+                                   {QStringLiteral("Persönliche Adressen"), QStringLiteral("PersönlicheAdressen")}});
+    // Right below the form-kind selector.
+    m_panelLayout->insertWidget(1, m_sideBar, 1);
+    connect(m_sideBar, &SideBar::eintragGewaehlt, this, [this](const QString &name) {
+        m_zusatzpanel->hide();
+        aktionAusfuehren(name);
+    });
+
+    return m_sideBar;
 }
 
 void Hauptform::geteilteFelderAufbauen(QWidget *panel, QWidget *zusatz)
@@ -466,7 +478,7 @@ void Hauptform::starten(const QString &befehlszeile)
     if (Felddatei::lesen(m_datenverzeichnis + Felddatei::Dateiname, &inhalt)) {
         m_felder = inhalt.tabelle;
         m_antrag->blockSignals(true);
-        m_antrag->setEditText(inhalt.formularart);
+        setAntragText(inhalt.formularart);
         m_antrag->blockSignals(false);
     }
     // 10. The main window's own shared controls.
@@ -772,19 +784,21 @@ void Hauptform::stilAnwenden()
     switch (m_stil) {
     case 1:
         m_panel->show();
-        m_sideBar->show();
+        sideBar()->show();
         m_knopfpanel->hide();
         m_endePanel->hide();
         break;
     case 3:
         m_panel->hide();
-        m_sideBar->hide();
+        if (m_sideBar)
+            m_sideBar->hide();
         m_knopfpanel->show();
         m_endePanel->show();
         break;
     default:
         m_panel->show();
-        m_sideBar->hide();
+        if (m_sideBar)
+            m_sideBar->hide();
         m_knopfpanel->show();
         m_endePanel->show();
         break;

@@ -21,6 +21,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QProgressBar;
+class QVBoxLayout;
 class QPushButton;
 class Infoform;
 class SideBar;
@@ -84,6 +85,7 @@ public:
     QWidget *oeffnen(const QString &name);
     QWidget *maske(const QString &name) const; // nullptr until created
     QMdiArea *mdiArea() const { return m_mdi; }
+    SideBar *sideBar(); // the navigation bar, built on first use
     void aktionAusfuehren(const QString &name); // navigation entry by object name
 
     // Navigation actions.
@@ -151,6 +153,7 @@ private:
     QFrame *m_panel = nullptr;
     ZweispaltenCombo *m_antrag = nullptr;
     SideBar *m_sideBar = nullptr;
+    QVBoxLayout *m_panelLayout = nullptr;
     QFrame *m_knopfpanel = nullptr;
     QFrame *m_endePanel = nullptr;
     QFrame *m_zusatzpanel = nullptr;

@@ -2,8 +2,8 @@
 
 #include "shell/Maske.h"
 
-class QLabel;
 class QFrame;
+class Titelbild;
 
 // The start screen with the title picture the program draws itself.
 class Infoform : public Maske
@@ -12,12 +12,11 @@ class Infoform : public Maske
 public:
     explicit Infoform(Hauptform &hauptform);
     void aktivieren() override;
-    static QPixmap titelbild(qreal dpr = 1.0);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     QFrame *m_panel;
-    QLabel *m_bild;
+    Titelbild *m_bild;
 };

@@ -246,7 +246,8 @@ void TestHauptform::stile()
     h.starten(QString());
     QCOMPARE(h.stil(), 3);
     auto *panel = h.findChild<QWidget *>(QStringLiteral("Panel"));
-    auto *sideBar = h.findChild<QWidget *>(QStringLiteral("SideBar"));
+    QVERIFY(!h.findChild<QWidget *>(QStringLiteral("SideBar")));
+    QWidget *sideBar = h.sideBar();
     auto *knoepfe = h.findChild<QWidget *>(QStringLiteral("Knopfpanel"));
     QVERIFY(panel && sideBar && knoepfe);
     QVERIFY(!panel->isVisible());
@@ -308,7 +309,7 @@ void TestHauptform::navigation()
         if (a->property("index").toInt() == 1)
             a->trigger();
     QCOMPARE(h.mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("Kinderform"));
-    auto *sideBar = h.findChild<SideBar *>(QStringLiteral("SideBar"));
+    auto *sideBar = h.sideBar();
     zusatz->show();
     QVERIFY(sideBar->klicken(QStringLiteral("PDaten")));
     QVERIFY(!zusatz->isVisible());

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Velmora needs to build, run and test.
+# Only packages that are missing are installed.
+set -euo pipefail
+packages=(
+    build-essential cmake ninja-build ccache pkg-config
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+    libsqlite3-dev sqlite3 libbenchmark-dev
+    fonts-liberation2 poppler-utils
+    clang libclang-rt-14-dev
+)
+if [ "${1:-}" = "--cups" ]; then
+    packages+=(cups cups-client cups-bsd printer-driver-cups-pdf)
+fi
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
