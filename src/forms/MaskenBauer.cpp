@@ -148,8 +148,14 @@ void eingabeFreigeben(QLineEdit *e, bool frei)
     hintergrundSetzen(e, frei ? eingabefarbe() : maske->palette().color(QPalette::Window));
 }
 
-QWidget *erzeugen(const Feld &feld, QWidget *eltern)
+QWidget *erzeugen(const Feld &feld, QWidget *eltern, const QString &einsetzen)
 {
+    auto u8 = [&einsetzen](const char *s) {
+        QString t = s ? QString::fromUtf8(s) : QString();
+        if (!einsetzen.isNull())
+            t.replace(QStringLiteral("%1"), einsetzen);
+        return t;
+    };
     QWidget *w = nullptr;
     switch (feld.art) {
     case Art::Text: {

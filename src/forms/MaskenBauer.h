@@ -87,7 +87,9 @@ constexpr Feld label(const char *text, const char *name = "")
 QColor eingabefarbe();
 
 // Makes one control from its line (tag, index, tool tip, limit, colour).
-QWidget *erzeugen(const Feld &feld, QWidget *eltern);
+// For the rows of a table, "%1" in the tag, the caption and the tool tip
+// stands for the row's code (a child's number, a person's letter).
+QWidget *erzeugen(const Feld &feld, QWidget *eltern, const QString &einsetzen = {});
 
 // Lays the lines out into a grid: column 0 holds the label of a line, column
 // 1 a row of its controls. Returns the number of grid rows used.
