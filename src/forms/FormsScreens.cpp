@@ -1,8 +1,10 @@
 #include "forms/FormsScreens.h"
 
+#include "forms/Anschriftenform.h"
 #include "forms/Hauptdaten.h"
 #include "forms/Kinderform.h"
 #include "forms/Pflegeversicherungsform.h"
+#include "forms/Rueckseiteform.h"
 #include "forms/Versicherungsform.h"
 #include "shell/Hauptform.h"
 
@@ -14,5 +16,7 @@ void anmelden(Hauptform &hauptform)
     hauptform.maskeAnmelden(QStringLiteral("Versicherungsform"), [](Hauptform &h) { return new Versicherungsform(h); });
     hauptform.maskeAnmelden(QStringLiteral("Pflegeversicherungsform"),
                             [](Hauptform &h) { return new Pflegeversicherungsform(h); });
+    hauptform.maskeAnmelden(QStringLiteral("Anschriftenform"), [](Hauptform &h) { return new Anschriftenform(h); });
+    hauptform.maskeAnmelden(QStringLiteral("Rückseiteform"), [](Hauptform &h) { return new Rueckseiteform(h); });
 }
 } // namespace forms
