@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QtTest>
 
 using masken::finde;
@@ -136,6 +137,18 @@ private Q_SLOTS:
         m_h = testhilfe::starten(dir);
         m_m = m_h->oeffnen(QStringLiteral("Anschriftenform"));
         QCOMPARE(testhilfe::werte(m_m), vorher);
+    }
+
+    void schliessenVerstecktNur()
+    {
+        text("Name1")->setText(QStringLiteral("Bezirksregierung Arnsberg"));
+        QWidget *fenster = m_m->parentWidget();
+        QVERIFY(fenster->close());
+        QVERIFY(fenster->isHidden());
+        QCOMPARE(m_h->oeffnen(QStringLiteral("Anschriftenform")), m_m);
+        QVERIFY(m_m->isVisible());
+        QCOMPARE(text("Name1")->text(), QStringLiteral("Bezirksregierung Arnsberg"));
+        QCOMPARE(m_h->mdiArea()->activeSubWindow()->widget(), m_m);
     }
 
     void passtInsHauptfenster()
