@@ -273,7 +273,8 @@ Hauptdaten::Hauptdaten(Hauptform &hauptform)
         });
     }
 
-    datumPruefen(textfeld("Geburtsdatum"), true);
+    // The applicant's birth date is required: leaving it empty warns too.
+    datumPruefen(textfeld("Geburtsdatum"), false);
     datumPruefen(textfeld("Ehegattengeburtsdatum"), true);
 
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
