@@ -19,11 +19,27 @@ Druckerwahl::Druckerwahl(QObject *parent)
     : QObject(parent)
 {
     setObjectName(QStringLiteral("Druckerwahl"));
+}
+
+void Druckerwahl::bereitstellen() const
+{
+    if (m_bereit)
+        return;
+    m_bereit = true;
     m_namen = Printers();
     const QString standard = druckerliste() ? QString() : QPrinterInfo::defaultPrinterName();
     m_index = standard.isEmpty() ? int(m_namen.size()) - 1 : int(m_namen.indexOf(standard));
     if (m_index < 0)
         m_index = int(m_namen.size()) - 1;
+    const QStringList ausstehend = std::exchange(m_ausstehend, {});
+    for (const QString &name : ausstehend)
+        const_cast<Druckerwahl *>(this)->anwenden(name);
+}
+
+int Druckerwahl::aktuellerIndex() const
+{
+    bereitstellen();
+    return m_index;
 }
 
 Druckerwahl::~Druckerwahl() = default;
@@ -42,10 +58,20 @@ void Druckerwahl::setDruckerliste(std::function<QStringList()> liste)
 
 QString Druckerwahl::DeviceName() const
 {
+    bereitstellen();
     return m_namen.value(m_index);
 }
 
 void Druckerwahl::waehlen(const QString &name)
+{
+    if (!m_bereit) {
+        m_ausstehend.append(name);
+        return;
+    }
+    anwenden(name);
+}
+
+void Druckerwahl::anwenden(const QString &name)
 {
     m_namen = Printers();
     int gefunden = -1;

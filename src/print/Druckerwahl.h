@@ -27,7 +27,7 @@ public:
 
     // The current printer's DeviceName and its place in Printers().
     QString DeviceName() const;
-    int aktuellerIndex() const { return m_index; }
+    int aktuellerIndex() const;
     // Every printer whose name equals the text exactly becomes the current
     // one, so the last match wins; without a match nothing changes.
     void waehlen(const QString &name);
@@ -44,8 +44,15 @@ Q_SIGNALS:
     void gewaehlt(const QString &name);
 
 private:
-    QStringList m_namen;
-    int m_index = -1;
+    // Asking the print system for its printers is slow; it happens on first
+    // need, and choices made before that are applied then, in order.
+    void bereitstellen() const;
+    void anwenden(const QString &name);
+
+    mutable bool m_bereit = false;
+    mutable QStringList m_ausstehend;
+    mutable QStringList m_namen;
+    mutable int m_index = -1;
     int m_pdfOrientierung = 1;
     std::unique_ptr<QPrinter> m_drucker;
 };
