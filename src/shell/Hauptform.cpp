@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 const QString kSchluessel = QStringLiteral("SOFTWARE\\Velmora\\Allgemein");
@@ -228,7 +229,10 @@ void Hauptform::aufbauen()
 
     geteilteFelderAufbauen(m_geteilt, m_geteiltZusatz);
     setCentralWidget(zentral);
-    m_panel->setFixedWidth(qMax(twipsZuPixel(1600, true), m_panel->sizeHint().width()));
+    // 1600 twips, but wide enough for the navigation bar's longest words
+    // ("Zusammenstellung") and the group captions.
+    m_panel->setFixedWidth(std::max({twipsZuPixel(1600, true), m_panel->sizeHint().width(),
+                                 m_panel->fontMetrics().horizontalAdvance(QStringLiteral("Zusammenstellung der")) + 40}));
 }
 
 SideBar *Hauptform::sideBar()
@@ -651,6 +655,7 @@ QWidget *Hauptform::oeffnen(const QString &name)
         fenster->setObjectName(name + QStringLiteral("Fenster"));
         fenster->setWindowIcon(QIcon());
         m_fenster.insert(name, fenster);
+        platzieren(fenster);
     }
     fenster->show();
     fenster->widget()->show();
@@ -658,6 +663,22 @@ QWidget *Hauptform::oeffnen(const QString &name)
     fenster->raise();
     fenster->widget()->setFocus();
     return fenster->widget();
+}
+
+void Hauptform::platzieren(QMdiSubWindow *fenster)
+{
+    // A new screen opens at its natural size, but never larger than the
+    // visible area, slightly offset from the previous one and fully inside.
+    const QSize platz = m_mdi->viewport()->size();
+    if (platz.width() < 100 || platz.height() < 100)
+        return;
+    QSize groesse = fenster->sizeHint().expandedTo(fenster->minimumSizeHint());
+    groesse = groesse.boundedTo(platz);
+    fenster->resize(groesse);
+    const int versatz = 24 * (int(m_fenster.size()) % 6);
+    const int x = qMax(0, qMin(versatz, platz.width() - groesse.width()));
+    const int y = qMax(0, qMin(versatz, platz.height() - groesse.height()));
+    fenster->move(x, y);
 }
 
 void Hauptform::unterfensterAktiviert(QMdiSubWindow *fenster)

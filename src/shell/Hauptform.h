@@ -133,6 +133,7 @@ private:
     void geteilteFelderAufbauen(QWidget *panel, QWidget *zusatz);
     void antragGeaendert();
     void unterfensterAktiviert(QMdiSubWindow *fenster);
+    void platzieren(QMdiSubWindow *fenster);
     void stilAnwenden();
     void einstellungenSpeichern();
     QList<QWidget *> eigeneFelder() const;

@@ -12,6 +12,8 @@ class Infoform : public Maske
 public:
     explicit Infoform(Hauptform &hauptform);
     void aktivieren() override;
+    QSize sizeHint() const override { return {560, 380}; }
+    QSize minimumSizeHint() const override { return {480, 300}; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

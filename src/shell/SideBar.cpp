@@ -13,6 +13,8 @@ void SideBar::gruppeHinzufuegen(const QString &titel, const QList<QPair<QString,
     auto *liste = new QListWidget(this);
     liste->setObjectName(titel);
     liste->setWordWrap(true);
+    liste->setTextElideMode(Qt::ElideNone);
+    liste->setResizeMode(QListView::Adjust);
     liste->setSpacing(3);
     liste->setFrameShape(QFrame::NoFrame);
     liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
