@@ -67,3 +67,15 @@ QString TestUmgebung::programmverzeichnis(const QString &name)
     }
     return dir;
 }
+
+void TestUmgebung::setzeProgrammpfad(const QString &verzeichnis)
+{
+    const QString schluessel = QStringLiteral("SOFTWARE\\Velmora\\Allgemein");
+    Registry::Schluessel_anlegen(Registry::HKEY_LOCAL_MACHINE, schluessel);
+    QString ohneTrenner = verzeichnis;
+    if (ohneTrenner.endsWith(u'/'))
+        ohneTrenner.chop(1);
+    const QByteArray bytes = ohneTrenner.toUtf8();
+    Registry::Wert_setzen(Registry::HKEY_LOCAL_MACHINE, schluessel, QStringLiteral("Pfad"), Registry::Text, bytes,
+                          int(bytes.size()));
+}

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTest>
 
+class QWidget;
+
 // Every test process works in a temporary home of its own: HOME and the XDG
 // directories point there, the settings file lives there, and message boxes
 // and file dialogs never block.
@@ -19,6 +21,11 @@ public:
     static QString mitgeliefert();
     // A program directory with copies of the shipped databases (ends in "/").
     static QString programmverzeichnis(const QString &name);
+    // Points the setting "Pfad" at a directory (trailing "/" optional).
+    static void setzeProgrammpfad(const QString &verzeichnis);
+    // Saves a picture of the widget when VELMORA_BILDER names a folder
+    // (for looking at screens; GUI tests only).
+    static void bild(QWidget *w, const QString &name);
 };
 
 #define VELMORA_TEST_MAIN(Klasse)                                                                                   \

@@ -31,14 +31,7 @@ QString verzeichnis(const QString &formularart, const QStringList &zeilen)
 
 std::unique_ptr<Hauptform> starten(const QString &dir)
 {
-    const QString schluessel = QStringLiteral("SOFTWARE\\Velmora\\Allgemein");
-    Registry::Schluessel_anlegen(Registry::HKEY_LOCAL_MACHINE, schluessel);
-    QString ohneTrenner = dir;
-    if (ohneTrenner.endsWith(u'/'))
-        ohneTrenner.chop(1);
-    const QByteArray bytes = ohneTrenner.toLocal8Bit();
-    Registry::Wert_setzen(Registry::HKEY_LOCAL_MACHINE, schluessel, QStringLiteral("Pfad"), Registry::Text, bytes,
-                          int(bytes.size()));
+    TestUmgebung::setzeProgrammpfad(dir);
     auto h = std::make_unique<Hauptform>();
     h->resize(1280, 800);
     h->show();
@@ -100,11 +93,7 @@ QMap<QString, QString> werte(const QWidget *maske)
 
 void bild(QWidget *w, const QString &name)
 {
-    const QString dir = qEnvironmentVariable("VELMORA_BILDER");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    w->grab().save(dir + u'/' + name + QStringLiteral(".png"));
+    TestUmgebung::bild(w, name);
 }
 
 } // namespace testhilfe

@@ -22,15 +22,10 @@
 #include <memory>
 
 namespace {
-const QString kSchluessel = QStringLiteral("SOFTWARE\\Velmora\\Allgemein");
 
 void bild(QWidget *w, const QString &name)
 {
-    const QString dir = qEnvironmentVariable("VELMORA_BILDER");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    w->grab().save(dir + u'/' + name + QStringLiteral(".png"));
+    TestUmgebung::bild(w, name);
 }
 } // namespace
 
@@ -59,12 +54,7 @@ class TestAufwendungen : public QObject
             text += z + QStringLiteral("\r\n");
         text += QStringLiteral("---Ende---\r\n");
         QVERIFY(TextFile::write(m_dir + QStringLiteral("beihilfe.txt"), text, TextFile::Encoding::Utf8));
-        Registry::Schluessel_anlegen(Registry::HKEY_LOCAL_MACHINE, kSchluessel);
-        QString ohne = m_dir;
-        ohne.chop(1);
-        const QByteArray bytes = ohne.toLocal8Bit();
-        Registry::Wert_setzen(Registry::HKEY_LOCAL_MACHINE, kSchluessel, QStringLiteral("Pfad"), Registry::Text,
-                              bytes, int(bytes.size()));
+        TestUmgebung::setzeProgrammpfad(m_dir);
         m_h = std::make_unique<Hauptform>();
         m_h->resize(1280, 860);
         m_h->show();

@@ -15,15 +15,6 @@
 #include <QSignalSpy>
 
 namespace {
-void setzePfad(const QString &verzeichnis)
-{
-    const QString key = QStringLiteral("SOFTWARE\\Velmora\\Allgemein");
-    Registry::Schluessel_anlegen(Registry::HKEY_LOCAL_MACHINE, key);
-    QString v = verzeichnis;
-    v.chop(1);
-    const QByteArray b = v.toUtf8();
-    Registry::Wert_setzen(Registry::HKEY_LOCAL_MACHINE, key, QStringLiteral("Pfad"), Registry::Text, b, b.size());
-}
 
 QPushButton *knopf(QWidget *w, int index)
 {
@@ -140,7 +131,7 @@ void TestMultiuser::bleibtImBasisverzeichnis()
 
 void TestMultiuser::startMitAuswahl()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Dialoge::dialogAntwort([](QDialog *d) {
         auto *f = static_cast<MultiuserForm *>(d);
         f->anlegen(QStringLiteral("Nutzer1"));
@@ -161,7 +152,7 @@ void TestMultiuser::startMitAuswahl()
 
 void TestMultiuser::startSofortAuswaehlen()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Dialoge::dialogAntwort([](QDialog *d) {
         knopf(d, 0)->click();
         return d->result();
@@ -173,7 +164,7 @@ void TestMultiuser::startSofortAuswaehlen()
 
 void TestMultiuser::ende()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Dialoge::dialogAntwort([](QDialog *d) {
         knopf(d, 1)->click();
         return d->result();

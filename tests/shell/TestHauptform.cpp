@@ -51,15 +51,6 @@ public:
     QLineEdit *neu;
 };
 
-void setzePfad(const QString &verzeichnis)
-{
-    Registry::Schluessel_anlegen(HKLM, kKey);
-    QString v = verzeichnis;
-    if (v.endsWith(u'/'))
-        v.chop(1);
-    const QByteArray b = v.toUtf8();
-    Registry::Wert_setzen(HKLM, kKey, QStringLiteral("Pfad"), Registry::Text, b, b.size());
-}
 
 void schreibeFelddatei(const QString &dir, const QString &inhalt)
 {
@@ -173,7 +164,7 @@ void TestHauptform::befehlszeile()
 
 void TestHauptform::pfadEinstellung()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     schreibeFelddatei(m_prog, QStringLiteral("BR Köln\r\n1Vorname:=Anna\r\n2Tarvik:=1\r\n1Druckoffset:=5\r\n"
                                              "1Gültigkeit:=01.01.2001\r\n2Datenänderung:=1\r\n---Ende---\r\n"));
     Hauptform h;
@@ -202,7 +193,7 @@ void TestHauptform::pfadEinstellung()
 
 void TestHauptform::platzierung()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     {
         Hauptform h;
         h.starten(QString());
@@ -225,7 +216,7 @@ void TestHauptform::platzierung()
 
 void TestHauptform::platzierungNurWennVollstaendig()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("XPos"), 0);
     Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("YPos"), 1500);
     Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("Breite"), 12000);
@@ -238,7 +229,7 @@ void TestHauptform::platzierungNurWennVollstaendig()
 
 void TestHauptform::stile()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Registry::Schluessel_anlegen(HKLM, kKey);
     Registry::Wert_setzen(HKLM, kKey, QStringLiteral("Stil"), Registry::Text, "3", 1);
     Hauptform h;
@@ -272,7 +263,7 @@ void TestHauptform::stile()
 
 void TestHauptform::navigation()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Hauptform h;
     QStringList geoeffnet;
     for (const char *name : {"Hauptdaten", "Kinderform", "Versicherungsform", "Anschriftenform", "Rückseiteform",
@@ -347,7 +338,7 @@ void TestHauptform::navigation()
 
 void TestHauptform::geteilteFelder()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n2istkeinBeamter:=1\r\n1BescheidHöhe:=100,00\r\n---Ende---\r\n"));
     Hauptform h;
     h.starten(QString());
@@ -369,7 +360,7 @@ void TestHauptform::geteilteFelder()
 
 void TestHauptform::beendenAbbrechenUndNein()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Hauptform h;
     h.starten(QString());
     Dialoge::zuruecksetzen();
@@ -395,7 +386,7 @@ void TestHauptform::beendenAbbrechenUndNein()
 
 void TestHauptform::beendenJaSpeichert()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Hauptform h;
     h.starten(QString());
     h.setAntragText(QStringLiteral("BR Münster"));
@@ -420,7 +411,7 @@ void TestHauptform::speicherfehlerBeendetNicht()
     // The data directory is a file: nothing can be written there.
     const QString daten = TestUmgebung::neuesVerzeichnis(QStringLiteral("kaputt"));
     QDir().mkpath(daten + QStringLiteral("beihilfe.txt"));
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Hauptform h;
     h.starten(QStringLiteral("/pfad:") + daten);
     Dialoge::zuruecksetzen();
@@ -436,7 +427,7 @@ void TestHauptform::speicherfehlerBeendetNicht()
 
 void TestHauptform::schliessenFragtNach()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Hauptform h;
     h.show();
     h.starten(QString());
@@ -452,7 +443,7 @@ void TestHauptform::schliessenFragtNach()
 
 void TestHauptform::faerbung()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n1Vorname:=Anna\r\n2Teilzeit:=\r\n---Ende---\r\n"));
     Hauptform h;
     ProbeMaske *probe = nullptr;
@@ -488,7 +479,7 @@ void TestHauptform::faerbung()
 
 void TestHauptform::markierenMitTasten()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n1Vorname:=Anna\r\n---Ende---\r\n"));
     Hauptform h;
     ProbeMaske *probe = nullptr;
@@ -519,7 +510,7 @@ void TestHauptform::markierenMitTasten()
 
 void TestHauptform::unbekannteFelderBleiben()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n1Niemand:=bleibt\r\n1Vorname:=Erst\r\n"
                                              "1Vorname:=Zweit\r\n---Ende---\r\n"));
     Hauptform h;
@@ -541,7 +532,7 @@ void TestHauptform::unbekannteFelderBleiben()
 
 void TestHauptform::speichernKnopfFolgtMaske()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Hauptform h;
     for (const char *name : {"Hauptdaten", "Aufwendungen"}) {
         const QString n = QString::fromUtf8(name);
@@ -562,7 +553,7 @@ void TestHauptform::speichernKnopfFolgtMaske()
 
 void TestHauptform::memoDateienUnberuehrt()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     QVERIFY(TextFile::write(m_prog + QStringLiteral("privateKVMemo0.txt"), QStringLiteral("alt\r\n"),
                             TextFile::Encoding::Utf8));
     Hauptform h;
@@ -582,7 +573,7 @@ void TestHauptform::memoDateienUnberuehrt()
 
 void TestHauptform::formularartWechsel()
 {
-    setzePfad(m_prog);
+    TestUmgebung::setzeProgrammpfad(m_prog);
     Hauptform h;
     h.starten(QString());
     QSignalSpy spy(&h, &Hauptform::formularartGeaendert);
