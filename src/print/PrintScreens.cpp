@@ -2,6 +2,8 @@
 
 #include "print/Druckenform.h"
 #include "print/Druckerwahl.h"
+#include "print/Druckfunktion.h"
+#include "shell/Dialoge.h"
 #include "print/Schriften.h"
 #include "shell/Hauptform.h"
 
@@ -15,5 +17,12 @@ void anmelden(Hauptform &hauptform)
     QObject::connect(&hauptform, &Hauptform::druckernameGeaendert, wahl, &Druckerwahl::waehlen);
     hauptform.maskeAnmelden(QStringLiteral("Druckenform"),
                             [wahl](Hauptform &h) -> QWidget * { return new Druckenform(h, *wahl); });
+    // The ledger's "Drucken": the expense print dialog, modal, kept loaded.
+    hauptform.aktionAnmelden(QStringLiteral("Druckfunktion"), [&hauptform, wahl] {
+        auto *d = hauptform.findChild<Druckfunktion *>(QStringLiteral("Druckfunktion"));
+        if (!d)
+            d = new Druckfunktion(hauptform, wahl, &hauptform);
+        Dialoge::ausfuehren(d);
+    });
 }
 } // namespace print

@@ -1,11 +1,17 @@
 #include "print/druck/Druckkommando.h"
 
 #include "fields/Felddatei.h"
+#include "ledger/Antragsdatenbank.h"
+#include "ledger/Summen.h"
 #include "print/Antragsseiten.h"
+#include "print/Aufwendungsbelege.h"
+#include "print/Aufwendungsseiten.h"
 #include "print/BildFlaeche.h"
 #include "print/Formularkatalog.h"
 #include "print/Layoutinterpreter.h"
 #include "print/PdfFlaeche.h"
+#include "print/druck/MehrseitenPdf.h"
+#include "shell/GermanMoney.h"
 #include "shell/Registry.h"
 #include "shell/Verzeichnisse.h"
 
@@ -16,7 +22,8 @@
 namespace {
 struct Optionen
 {
-    QString programm, daten, formular, seite, pdf, png, offset;
+    QString programm, daten, formular, seite, pdf, png, offset, antrag;
+    int block = 0;
     bool euro = false, erstantrag = false, komplett = false, quer = false, offsetGesetzt = false;
     int dpi = 150;
 };
@@ -27,13 +34,150 @@ QString nativ(const QString &pfad)
 }
 } // namespace
 
+namespace {
+// The expense pages: the receipts of a stored application, the four pages
+// of the expense dialog block by block, or the insurance list per person.
+int aufwendungen(const Optionen &o, const QString &datenbank, const QString &daten, const QString &formular,
+                 const Katalogeintrag &eintrag, Feldtabelle &felder, QString *meldung)
+{
+    auto fehler = [meldung](int code, const QString &text) {
+        if (meldung)
+            *meldung = text;
+        return code;
+    };
+    const bool versicherung = o.seite == QLatin1String("versicherung");
+    int knopf = -1;
+    if (!versicherung) {
+        bool ok = false;
+        knopf = o.seite.mid(13).toInt(&ok) - 1;
+        if (!ok || knopf < 0 || knopf > 3)
+            return fehler(2, QStringLiteral("Unbekannte Seite: %1\n").arg(o.seite) + Druckkommando::hilfe());
+    }
+
+    // The application, loaded as the load dialog does.
+    Rechnungspositionen tabelle;
+    Antragskopf kopf;
+    kopf.AEuro = o.euro;
+    if (!o.antrag.isEmpty()) {
+        const QString pfad = daten + Antragsdatenbank::Dateiname;
+        if (!QFileInfo(pfad).isFile())
+            return fehler(1, QStringLiteral("Die Antragsdatenbank %1 fehlt.\n").arg(nativ(pfad)));
+        Antragsdatenbank::Geladen geladen;
+        QString grund;
+        if (!Antragsdatenbank::laden(pfad, o.antrag, &geladen, &grund))
+            return fehler(1, QStringLiteral("Der Antrag \"%1\" lässt sich nicht laden: %2\n").arg(o.antrag, grund));
+        if (!geladen.kopf && geladen.positionen.isEmpty())
+            return fehler(1, QStringLiteral("Einen Antrag \"%1\" gibt es in %2 nicht.\n").arg(o.antrag, nativ(pfad)));
+        if (geladen.kopf)
+            kopf = *geladen.kopf;
+        for (const Rechnungsposition &r : geladen.positionen)
+            tabelle.hinzufuegen(r);
+    }
+    const bool euro = kopf.AEuro;
+    const int anzahl = tabelle.anzahl();
+    const int proSeite = Aufwendungsseiten::proSeite(eintrag);
+    const int bloecke = int(Aufwendungsseiten::bloecke(anzahl, proSeite).size());
+    if (!versicherung && anzahl > 0 && o.block >= bloecke)
+        return fehler(2, QStringLiteral("Block %1 gibt es nicht: %2 Belege ergeben %3 Block/Blöcke (ab 0 gezählt).\n")
+                             .arg(o.block)
+                             .arg(anzahl)
+                             .arg(bloecke));
+
+    // The fields as the main window holds them after the ledger's totals.
+    felder.setzen(QStringLiteral("1Gültigkeit"), QString());
+    if (o.offsetGesetzt)
+        felder.setzen(QStringLiteral("1Druckoffset"), o.offset);
+    Aufwendungsseiten::summenEintragen(felder, Summen::einlesen(tabelle, euro));
+
+    Druckauftrag a;
+    a.variante = Druckvariante::fuer(Druckvariante::Aufrufer::Aufwendungen);
+    a.datenbank = datenbank;
+    a.euro = euro;
+    a.offset = felder.Feldwert(QStringLiteral("Druckoffset")).value_or(QString());
+    a.felder = &felder;
+    Aufwendungsbelege belege(tabelle, euro);
+    a.belege = &belege;
+
+    if (!versicherung) {
+        a.querformat = o.quer;
+        a.layout = Antragsseiten::layoutname(eintrag.Druckbereiche[Aufwendungsseiten::druckbereich(knopf, kopf.Pflegeantrag)],
+                                             &a.querformat);
+        const auto bereich = Aufwendungsseiten::bereich(anzahl > 0 ? o.block : -1, anzahl, proSeite, formular, a.layout);
+        belege.setBereich(bereich.von, bereich.bis);
+        if (Aufwendungsseiten::summenLeeren(bereich, anzahl)) {
+            felder.setzen(QStringLiteral("1EndsummeRechnungsbetrag"), QString());
+            felder.setzen(QStringLiteral("1EndsummeVersicherungsbetrag"), QString());
+        }
+        QString grund;
+        const std::optional<Layout> layout = Layoutinterpreter::vorlage(a, &grund);
+        if (!layout)
+            return fehler(1, grund + u'\n');
+        std::unique_ptr<Seitenflaeche> flaeche;
+        if (!o.pdf.isEmpty())
+            flaeche = std::make_unique<PdfFlaeche>(o.pdf, a.layout);
+        else
+            flaeche = std::make_unique<BildFlaeche>(o.dpi, o.png, PdfFlaeche::Aufloesung);
+        const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, *flaeche);
+        if (!e.ok)
+            return fehler(1, e.fehler + u'\n');
+        return fehler(0, QString());
+    }
+
+    // One page per person with receipts.
+    a.layout = Aufwendungsseiten::Versicherungslayout;
+    a.querformat = false;
+    QString grund;
+    const std::optional<Layout> layout = Layoutinterpreter::vorlage(a, &grund);
+    if (!layout)
+        return fehler(1, grund + u'\n');
+    std::unique_ptr<MehrseitenPdf> pdf;
+    if (!o.pdf.isEmpty())
+        pdf = std::make_unique<MehrseitenPdf>(o.pdf, a.layout);
+    QStringList dateien;
+    int seite = 0;
+    for (const Aufwendungsseiten::Person &p : Aufwendungsseiten::personensummen(tabelle, euro)) {
+        if (p.belege == 0)
+            continue;
+        ++seite;
+        a.pKVP = p.code;
+        belege.setPerson(p.code);
+        felder.setzen(QStringLiteral("1Versicherungspersonensumme"), GermanMoney::format(p.summe));
+        if (pdf) {
+            const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, *pdf);
+            if (!e.ok)
+                return fehler(1, e.fehler + u'\n');
+            continue;
+        }
+        const QFileInfo info(o.png);
+        const QString datei = info.path() + u'/' + info.completeBaseName() + u'-' + QString::number(seite)
+                              + QStringLiteral(".png");
+        BildFlaeche bild(o.dpi, datei, PdfFlaeche::Aufloesung);
+        const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, bild);
+        if (!e.ok)
+            return fehler(1, e.fehler + u'\n');
+        dateien << nativ(datei);
+    }
+    if (seite == 0)
+        return fehler(1, QStringLiteral("Keine Belege: für keine Person ist eine Aufstellung zu drucken.\n"));
+    if (pdf) {
+        if (!pdf->fertig())
+            return fehler(1, pdf->fehler() + u'\n');
+        return fehler(0, QString());
+    }
+    return fehler(0, dateien.join(u'\n') + u'\n');
+}
+} // namespace
+
 QString Druckkommando::hilfe()
 {
     return QStringLiteral(
         "Aufruf: velmora-druck [--programm VERZ] [--daten VERZ] [--formular NAME] [--euro] [--erstantrag]\n"
         "                      [--komplett] [--quer] [--offset MM] --seite SEITE (--pdf DATEI | --png DATEI [--dpi N])\n"
+        "                      [--antrag KENNUNG] [--block K]\n"
         "SEITE: vorderseite, rueckseite, vorderseite-komplett, rueckseite-komplett, pflege-vorderseite,\n"
-        "       pflege-rueckseite, pflege-vorderseite-komplett, pflege-rueckseite-komplett oder layout:NAME\n");
+        "       pflege-rueckseite, pflege-vorderseite-komplett, pflege-rueckseite-komplett, layout:NAME,\n"
+        "       aufwendungen-1 bis aufwendungen-4 (mit --block K, ab 0) oder versicherung\n"
+        "--antrag lädt den gespeicherten Antrag KENNUNG aus anträge.mdb im Datenverzeichnis.\n");
 }
 
 int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
@@ -66,7 +210,15 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
             ok = wert(&o.pdf);
         else if (a == QLatin1String("--png"))
             ok = wert(&o.png);
-        else if (a == QLatin1String("--offset"))
+        else if (a == QLatin1String("--antrag"))
+            ok = wert(&o.antrag);
+        else if (a == QLatin1String("--block")) {
+            QString b;
+            ok = wert(&b);
+            o.block = b.toInt(&ok);
+            if (ok && o.block < 0)
+                return fehler(2, QStringLiteral("Der Block wird ab 0 gezählt und kann nicht negativ sein.\n"));
+        } else if (a == QLatin1String("--offset"))
             ok = o.offsetGesetzt = wert(&o.offset);
         else if (a == QLatin1String("--dpi")) {
             QString d;
@@ -129,6 +281,9 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
     Katalogeintrag eintrag;
     if (!Formularkatalog::Formulare_laden(datenbank, formular, eintrag))
         return fehler(1, QStringLiteral("Die Formularart \"%1\" gibt es in %2 nicht.\n").arg(formular, nativ(datenbank)));
+
+    if (o.seite.startsWith(QLatin1String("aufwendungen-")) || o.seite == QLatin1String("versicherung"))
+        return aufwendungen(o, datenbank, daten, formular, eintrag, inhalt.tabelle, meldung);
 
     // 4. The page.
     Druckauftrag a;

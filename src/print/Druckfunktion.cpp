@@ -1,0 +1,329 @@
+#include "print/Druckfunktion.h"
+
+#include "ledger/Aufwendungen.h"
+#include "print/Antragsseiten.h"
+#include "print/Aufwendungsbelege.h"
+#include "print/Aufwendungsseiten.h"
+#include "print/Druckerwahl.h"
+#include "print/Druckvorschau.h"
+#include "print/Fortschritt.h"
+#include "print/Seitenflaeche.h"
+#include "shell/Dialoge.h"
+#include "shell/GermanMoney.h"
+#include "shell/Hauptform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+const QString kTitel = QStringLiteral("Antrag drucken...");
+
+// The dialog's progress bar stays in view after the run.
+class Balken : public Fortschritt
+{
+public:
+    explicit Balken(QProgressBar *b)
+        : m_b(b)
+    {
+    }
+    void beginnen(int maximum) override
+    {
+        m_b->setRange(0, std::max(maximum, 1));
+        m_b->setValue(0);
+    }
+    void setzen(int wert) override { m_b->setValue(wert); }
+    void beenden() override {}
+
+private:
+    QProgressBar *m_b;
+};
+
+const Rechnungspositionen &keineBelege()
+{
+    static const Rechnungspositionen leer;
+    return leer;
+}
+} // namespace
+
+Druckfunktion::Druckfunktion(Hauptform &hauptform, Druckerwahl *druckerwahl, QWidget *parent)
+    : QDialog(parent)
+    , m_hauptform(hauptform)
+    , m_druckerwahl(druckerwahl)
+{
+    setObjectName(QStringLiteral("Druckfunktion"));
+    setWindowTitle(QStringLiteral(" Drucken"));
+    aufbauen();
+}
+
+void Druckfunktion::aufbauen()
+{
+    auto *spalte = new QVBoxLayout(this);
+    spalte->setSpacing(6);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("Progress"));
+    m_progress->setTextVisible(false);
+    m_progress->setRange(0, 1);
+    m_progress->setValue(0);
+    m_progress->setMaximumHeight(12);
+    spalte->addWidget(m_progress);
+
+    m_belege = new QComboBox(this);
+    m_belege->setObjectName(QStringLiteral("Belege"));
+    m_belege->setEditable(false);
+    m_belege->setStyleSheet(QStringLiteral("QComboBox { background-color: #FFFFC0; }"));
+    m_belege->setToolTip(QStringLiteral("Sie haben mehr Aufwendungen erfasst als auf ein Blatt passen. Wählen Sie hier "
+                                        "welche Aufwendungen gedruckt werden sollen."));
+    spalte->addWidget(m_belege);
+
+    for (int i = 0; i < 5; ++i) {
+        auto *k = new QPushButton(this);
+        k->setObjectName(QStringLiteral("Drucken_Knopf"));
+        k->setProperty("index", i);
+        k->setMinimumHeight(30);
+        k->setAutoDefault(false);
+        if (i == 4) {
+            k->setText(QStringLiteral(" Aufstellung für die Versicherung"));
+            k->setToolTip(QStringLiteral("druckt für jede Person eine Auflistung für die Versicherung - Achtung: bitte "
+                                         "Felder unter private Krankenversicherung ausfüllen!"));
+            spalte->addSpacing(6);
+        }
+        spalte->addWidget(k);
+        connect(k, &QPushButton::clicked, this, [this, i] { Drucken_Knopf_Click(i); });
+        m_knoepfe.append(k);
+    }
+
+    auto *abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    abbrechen->setObjectName(QStringLiteral("Abbrechen_Knopf"));
+    abbrechen->setToolTip(QStringLiteral("diese Dialogbox verlassen"));
+    abbrechen->setMinimumHeight(30);
+    abbrechen->setAutoDefault(false);
+    connect(abbrechen, &QPushButton::clicked, this, &Druckfunktion::Abbrechen_Knopf_Click);
+    spalte->addSpacing(6);
+    spalte->addWidget(abbrechen);
+
+    auto *schalter = new QHBoxLayout;
+    m_bildschirm = new QCheckBox(QStringLiteral("auf den Bildschirm drucken"), this);
+    m_bildschirm->setObjectName(QStringLiteral("Bildschirm"));
+    m_nurInhalte = new QCheckBox(QStringLiteral("nur Inhalte drucken"), this);
+    m_nurInhalte->setObjectName(QStringLiteral("nurInhalte"));
+    schalter->addWidget(m_bildschirm);
+    schalter->addStretch(1);
+    schalter->addWidget(m_nurInhalte);
+    spalte->addLayout(schalter);
+
+    // Hidden switches of the printing run.
+    m_bereich = new QLineEdit(QStringLiteral("ZA"), this);
+    m_bereich->setObjectName(QStringLiteral("Bereich"));
+    m_bereich->hide();
+    m_querformat = new QCheckBox(this);
+    m_querformat->setObjectName(QStringLiteral("Querformat"));
+    m_querformat->hide();
+    m_pkvp = new QLabel(this);
+    m_pkvp->setObjectName(QStringLiteral("pKVP"));
+    m_pkvp->hide();
+
+    setMinimumWidth(400);
+    setSizeGripEnabled(false);
+}
+
+Aufwendungen *Druckfunktion::ledger() const
+{
+    return qobject_cast<Aufwendungen *>(m_hauptform.maske(QStringLiteral("Aufwendungen")));
+}
+
+const Rechnungspositionen &Druckfunktion::tabelle() const
+{
+    const Aufwendungen *a = ledger();
+    return a ? a->rechnungspositionen() : keineBelege();
+}
+
+bool Druckfunktion::antragInEuro() const
+{
+    const Aufwendungen *a = ledger();
+    const QCheckBox *c = a ? a->findChild<QCheckBox *>(QStringLiteral("AEuro")) : nullptr;
+    return c && c->isChecked();
+}
+
+bool Druckfunktion::pflegeantrag() const
+{
+    const Aufwendungen *a = ledger();
+    const QCheckBox *c = a ? a->findChild<QCheckBox *>(QStringLiteral("Pflegeantrag")) : nullptr;
+    return c && c->isChecked();
+}
+
+void Druckfunktion::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    aktivieren();
+}
+
+void Druckfunktion::zentrieren()
+{
+    adjustSize();
+    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    QRect r = frameGeometry();
+    r.moveCenter(s->availableGeometry().center());
+    move(r.topLeft());
+}
+
+void Druckfunktion::aktivieren()
+{
+    const Katalogeintrag &k = m_hauptform.katalog();
+    const int proSeite = Aufwendungsseiten::proSeite(k);
+    const int anzahl = tabelle().anzahl();
+    m_belege->setEnabled(proSeite < anzahl);
+    // Without receipts no block of an earlier application stays offered.
+    m_belege->clear();
+    m_belege->addItems(Aufwendungsseiten::bloecke(anzahl, proSeite));
+    if (m_belege->count() > 0)
+        m_belege->setCurrentIndex(0);
+    const bool pflege = pflegeantrag();
+    for (int i = 0; i < 4; ++i) {
+        const Aufwendungsseiten::Knopf kn = Aufwendungsseiten::knopf(k, i, pflege);
+        m_knoepfe[i]->setText(kn.text);
+        m_knoepfe[i]->setEnabled(kn.aktiv);
+    }
+    zentrieren();
+}
+
+QString Druckfunktion::Aufwendungswert(const QString &name, int nummer) const
+{
+    Aufwendungsbelege b(tabelle(), antragInEuro());
+    b.setPerson(m_pkvp->text());
+    return b.Aufwendungswert(name, nummer);
+}
+
+void Druckfunktion::Abbrechen_Knopf_Click()
+{
+    reject();
+}
+
+bool Druckfunktion::Drucken_Knopf_Click(int index)
+{
+    if (index < 0 || index > 4)
+        return false;
+    if (index < 4) {
+        m_bereich->setText(m_hauptform.katalog().Druckbereiche[Aufwendungsseiten::druckbereich(index, pflegeantrag())]);
+        // A person of an earlier insurance list does not filter these pages.
+        m_pkvp->clear();
+        if (!m_bereich->text().isEmpty()) {
+            bool quer = m_querformat->isChecked();
+            m_bereich->setText(Antragsseiten::layoutname(m_bereich->text(), &quer));
+            m_querformat->setChecked(quer);
+        }
+        return seiteAusgeben();
+    }
+    // One list per person who has receipts, in the fixed order.
+    const QVector<Aufwendungsseiten::Person> personen = Aufwendungsseiten::personensummen(tabelle(), antragInEuro());
+    for (const Aufwendungsseiten::Person &p : personen) {
+        m_pkvp->setText(p.code);
+        m_bereich->setText(Aufwendungsseiten::Versicherungslayout);
+        m_querformat->setChecked(false);
+        if (QLineEdit *e = m_hauptform.feld(QStringLiteral("Versicherungspersonensumme")))
+            e->setText(GermanMoney::format(p.summe));
+        if (p.belege > 0 && !seiteAusgeben())
+            return false;
+    }
+    return true;
+}
+
+bool Druckfunktion::seiteAusgeben()
+{
+    if (Aufwendungen *a = ledger())
+        a->einlesen();
+    const Rechnungspositionen &t = tabelle();
+    const int anzahl = t.anzahl();
+    const int block = m_belege->count() > 0 ? m_belege->currentIndex() : -1;
+    const Aufwendungsseiten::Bereich bereich =
+        Aufwendungsseiten::bereich(block, anzahl, Aufwendungsseiten::proSeite(m_hauptform.katalog()),
+                                   m_hauptform.antragText(), m_bereich->text());
+    // The grand totals only on the page that ends with the last receipt;
+    // afterwards the main window has them again.
+    QList<QPair<QLineEdit *, QString>> geleert;
+    if (Aufwendungsseiten::summenLeeren(bereich, anzahl)) {
+        for (const char *n : {"SummeRechnungsbetrag", "SummeVersicherungsbetrag"})
+            if (QLineEdit *e = m_hauptform.feld(QString::fromLatin1(n))) {
+                geleert.append({e, e->text()});
+                e->clear();
+            }
+    }
+    m_hauptform.Felder_einlesen();
+
+    Aufwendungsbelege belege(t, antragInEuro());
+    belege.setBereich(bereich.von, bereich.bis);
+    belege.setPerson(m_pkvp->text());
+    Druckauftrag a;
+    a.variante = Druckvariante::fuer(m_bildschirm->isChecked() ? Druckvariante::Aufrufer::AufwendungenVorschau
+                                                               : Druckvariante::Aufrufer::Aufwendungen);
+    a.datenbank = m_hauptform.druckdatenbank();
+    a.layout = m_bereich->text();
+    a.euro = antragInEuro();
+    a.querformat = m_querformat->isChecked();
+    a.nurInhalte = m_nurInhalte->isChecked();
+    if (QLineEdit *e = m_hauptform.feld(QStringLiteral("Offset")))
+        a.offset = e->text();
+    a.pKVP = m_pkvp->text();
+    a.felder = &m_hauptform.feldtabelle();
+    a.belege = &belege;
+    const bool ok = m_bildschirm->isChecked() ? Vorschau(a) : drucken(a);
+    for (const auto &g : geleert)
+        g.first->setText(g.second);
+    return ok;
+}
+
+bool Druckfunktion::Vorschau(const Druckauftrag &auftrag)
+{
+    Druckvorschau vorschau(this);
+    vorschau.Bereich()->setText(auftrag.layout);
+    vorschau.setQuerformat(auftrag.querformat);
+    Balken balken(m_progress);
+    Druckauftrag a = auftrag;
+    a.fortschritt = &balken;
+    const Druckergebnis e = Layoutinterpreter::drucken(a, vorschau.bildflaeche());
+    vorschau.bildAktualisieren();
+    if (!e.ok) {
+        Dialoge::meldung(this, QMessageBox::Warning, kTitel, e.fehler);
+        return false;
+    }
+    Dialoge::ausfuehren(&vorschau);
+    return true;
+}
+
+bool Druckfunktion::drucken(Druckauftrag auftrag)
+{
+    QString fehler;
+    const std::optional<Layout> layout = Layoutinterpreter::vorlage(auftrag, &fehler);
+    if (!layout) {
+        Dialoge::meldung(this, QMessageBox::Warning, kTitel, fehler);
+        return false;
+    }
+    if (!m_druckerwahl)
+        return false;
+    QString name = auftrag.layout;
+    if (!auftrag.pKVP.isEmpty())
+        name += u'-' + auftrag.pKVP;
+    const QString vorschlag = m_hauptform.datenverzeichnis() + name + QStringLiteral(".pdf");
+    std::unique_ptr<Seitenflaeche> flaeche = m_druckerwahl->auftrag(this, name, vorschlag);
+    if (!flaeche)
+        return false; // no file chosen
+    Balken balken(m_progress);
+    auftrag.fortschritt = &balken;
+    const Druckergebnis e = Layoutinterpreter::zeichnen(auftrag, *layout, *flaeche);
+    m_druckerwahl->auftragBeendet(*flaeche);
+    if (!e.ok) {
+        Dialoge::meldung(this, QMessageBox::Critical, kTitel, e.fehler);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "print/MalerFlaeche.h"
+
+#include <QPainter>
+#include <QSaveFile>
+#include <memory>
+
+class QPdfWriter;
+
+// Several A4 pages into one PDF file at 600 dpi: every EndDoc ends a page,
+// the next drawing starts a new one. fertig() writes the file, completely
+// or not at all.
+class MehrseitenPdf : public MalerFlaeche
+{
+public:
+    explicit MehrseitenPdf(const QString &datei, const QString &titel = {});
+    ~MehrseitenPdf() override;
+
+    int seiten() const { return m_seiten; }
+    bool fertig();
+
+protected:
+    QPainter *maler() override;
+    bool abschliessen() override;
+
+private:
+    QString m_datei;
+    QString m_titel;
+    std::unique_ptr<QSaveFile> m_ausgabe;
+    std::unique_ptr<QPdfWriter> m_schreiber;
+    QPainter m_maler;
+    bool m_gescheitert = false;
+    bool m_seiteOffen = false;
+    int m_seiten = 0;
+};
