@@ -154,10 +154,15 @@ class TestDruckfunktion : public QObject
         for (int i = 0; i < n; ++i)
             Dialoge::dialogAntwort([this](QDialog *d) {
                 QStringList t;
-                if (auto *v = qobject_cast<Druckvorschau *>(d))
+                auto *v = qobject_cast<Druckvorschau *>(d);
+                if (v)
                     for (const auto &x : v->Bild()->flaeche().texte())
                         t << x.text;
                 m_seiten.append(t);
+                if (m_seiten.size() == 1 && v) {
+                    v->resize(900, 700);
+                    v->grab().save(bilder(QStringLiteral("druckfunktion-vorschau.png")));
+                }
                 return int(QDialog::Rejected);
             });
     }
@@ -214,6 +219,15 @@ private Q_SLOTS:
                 if (w->isVisible() && w->parentWidget() == d)
                     QVERIFY2(d->rect().contains(w->geometry()), qPrintable(w->objectName()));
             QVERIFY(d->grab().save(bilder(QStringLiteral("druckfunktion.png"))));
+            // Closing only hides it; its switches stay for the next time.
+            d->findChild<QCheckBox *>(QStringLiteral("nurInhalte"))->setChecked(true);
+            abbrechen->click();
+            QVERIFY(!d->isVisible());
+        });
+        Druckfunktion *erster = m_h->findChild<Druckfunktion *>(QStringLiteral("Druckfunktion"));
+        imDialog([&](Druckfunktion *d) {
+            QCOMPARE(d, erster);
+            QVERIFY(d->findChild<QCheckBox *>(QStringLiteral("nurInhalte"))->isChecked());
         });
 
         // Permanent care: the care titles; an empty one disables.
