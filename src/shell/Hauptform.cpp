@@ -80,7 +80,13 @@ Hauptform::Hauptform(QWidget *parent)
     velmoraMaskenAnmelden(*this);
 }
 
-Hauptform::~Hauptform() = default;
+Hauptform::~Hauptform()
+{
+    // The MDI area activates its remaining windows while it is torn down;
+    // that must not reach this half-destroyed window.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    disconnect(m_antrag, nullptr, this, nullptr);
+}
 
 int Hauptform::pixelZuTwips(int px, bool horizontal)
 {
