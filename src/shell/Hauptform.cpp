@@ -627,6 +627,13 @@ bool Hauptform::SpeichernKnopf_Click()
     return ok;
 }
 
+QStringList Hauptform::masken() const
+{
+    QStringList namen = m_fabriken.keys();
+    namen.sort();
+    return namen;
+}
+
 void Hauptform::maskeAnmelden(const QString &name, Fabrik fabrik)
 {
     m_fabriken.insert(name, std::move(fabrik));

@@ -84,6 +84,7 @@ public:
     // gives it the focus. Returns the screen, or nullptr when none is known.
     QWidget *oeffnen(const QString &name);
     QWidget *maske(const QString &name) const; // nullptr until created
+    QStringList masken() const; // names of the registered screens, sorted
     QMdiArea *mdiArea() const { return m_mdi; }
     SideBar *sideBar(); // the navigation bar, built on first use
     void aktionAusfuehren(const QString &name); // navigation entry by object name

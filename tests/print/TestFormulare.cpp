@@ -1,0 +1,388 @@
+// The shipped forms as an office gets them: every layout of both editions of
+// drucken.mdb drawn with a full sample application and measured with the
+// real font. A row off the sheet, a text over a line or over another text,
+// an answer wider than its box or a field nothing in the program fills is a
+// fault of the form.
+#include "Formularpruefung.h"
+#include "TestUmgebung.h"
+
+#include "fields/FeldControls.h"
+#include "fields/Felddatei.h"
+#include "ledger/Kostenarten.h"
+#include "ledger/LbvPruefung.h"
+#include "ledger/Rechnungspositionen.h"
+#include "print/Antragsseiten.h"
+#include "print/Aufwendungsbelege.h"
+#include "print/Aufwendungsseiten.h"
+#include "print/Aufzeichnungsflaeche.h"
+#include "print/BildFlaeche.h"
+#include "print/Formularkatalog.h"
+#include "print/Katalogeintrag.h"
+#include "print/Layoutinterpreter.h"
+#include "print/Layoutquelle.h"
+#include "shell/Datenbank.h"
+#include "shell/Hauptform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+
+using namespace formularpruefung;
+
+namespace {
+
+// What a layout is used for: a page of the application or of the expense
+// print dialog, and the form kind it belongs to.
+struct Verwendung
+{
+    bool antragsseite = false;
+    bool lbv = false;
+    bool versicherungsliste = false;
+};
+
+Rechnungsposition beleg(int nr, const QString &person, const QString &art, bool pauschale = false)
+{
+    Rechnungsposition r;
+    r.Beleg = qint16(nr);
+    r.Datum = QStringLiteral("%1.12.2026").arg((nr - 1) % 28 + 1, 2, 10, QLatin1Char('0'));
+    r.Empfaenger = person;
+    r.Art = art;
+    r.Rechnung = 99999.99;
+    r.Versicherung = 88888.88;
+    r.euro = true;
+    if (pauschale) {
+        r.Rechnungsnummer = QStringLiteral("Pauschale");
+        r.Arzt = QStringLiteral("III");
+    } else {
+        r.Rechnungsnummer = QStringLiteral("R-2026-123456");
+        r.Arzt = QStringLiteral("Dr. med. Hildegard Oberkircher");
+    }
+    return r;
+}
+
+QString code(const QString &eintrag)
+{
+    return eintrag.section(u';', 0, 0);
+}
+
+// Receipts that fill a page to the last line. The LBV form has fixed lines
+// per cost-type group and person: every group is full for every person.
+Rechnungspositionen musterbelege(bool lbv, int proSeite)
+{
+    Rechnungspositionen t;
+    int nr = 0;
+    const QStringList kinder = {QStringLiteral("K1"), QStringLiteral("K2"), QStringLiteral("K3"),
+                                QStringLiteral("K4"), QStringLiteral("K5")};
+    if (lbv) {
+        for (int gruppe = 1; gruppe <= LbvPruefung::Gruppen; ++gruppe) {
+            QString art;
+            if (gruppe <= 8) {
+                // The widest code of the group.
+                for (const QString &e : Kostenarten::lbv())
+                    if (code(e).startsWith(QString::number(gruppe)) && code(e).size() >= art.size())
+                        art = code(e);
+            } else {
+                art = QStringLiteral("Pflege");
+            }
+            for (const QString &person : {QStringLiteral("A"), QStringLiteral("E"), QStringLiteral("K")})
+                for (int i = 0; i < LbvPruefung::zeilen(gruppe); ++i) {
+                    const QString p = person == QLatin1String("K") ? kinder.at(i % kinder.size()) : person;
+                    t.hinzufuegen(beleg(++nr, p, art, gruppe == 10));
+                }
+        }
+        return t;
+    }
+    const QStringList personen = Aufwendungsseiten::personen();
+    const QStringList &arten = Kostenarten::allgemein();
+    for (int i = 0; i < proSeite; ++i) {
+        const QString p = personen.at(i % personen.size());
+        if (i % 3 == 2)
+            t.hinzufuegen(beleg(++nr, p, QStringLiteral("Pflege"), i % 2 == 0));
+        else
+            t.hinzufuegen(beleg(++nr, p, code(arten.at(i % arten.size()))));
+    }
+    return t;
+}
+
+// Lists the faults one per line (a QVERIFY2 message would be cut short);
+// true when there are none.
+bool keine(const QStringList &fehler)
+{
+    for (const QString &f : fehler)
+        qWarning("%s", qPrintable(f));
+    return fehler.isEmpty();
+}
+
+} // namespace
+
+class TestFormulare : public QObject
+{
+    Q_OBJECT
+
+    QString m_db;
+    QStringList m_layouts;               // names in Antragsdruck
+    QMap<QString, Verwendung> m_verwendung;
+    QMap<QString, int> m_proSeite;       // receipts per page of the layout's form kinds
+    QHash<QString, QChar> m_tags;        // field name -> type character
+    Feldtabelle m_muster;
+    std::unique_ptr<Hauptform> m_h;
+
+    Layout layout(const QString &name, bool euro)
+    {
+        QString fehler;
+        const std::optional<Layout> l = Layoutquelle::lesen(m_db, name, euro, &fehler);
+        return l ? *l : Layout{};
+    }
+
+    QSet<QString> namen(const QString &tabelle)
+    {
+        Datenbank db;
+        QSet<QString> out;
+        if (!db.oeffnen(m_db, Datenbank::Modus::NurLesen))
+            return out;
+        Datensatz d = db.abfrage(QStringLiteral("SELECT DISTINCT Antrag FROM %1").arg(tabelle));
+        for (bool ok = d.ersteZeile(); ok; ok = d.naechsteZeile())
+            out.insert(d.text(QStringLiteral("Antrag")));
+        return out;
+    }
+
+    // Draws a layout with the sample application on a surface.
+    Druckergebnis zeichnen(const QString &name, bool euro, Seitenflaeche &flaeche, int *listenzeilen = nullptr)
+    {
+        const Verwendung v = m_verwendung.value(name);
+        Druckauftrag a;
+        a.variante = Druckvariante::fuer(v.antragsseite ? Druckvariante::Aufrufer::Antrag
+                                                        : Druckvariante::Aufrufer::Aufwendungen);
+        a.variante.fortschritt = false;
+        a.datenbank = m_db;
+        a.layout = name;
+        a.euro = euro;
+        a.komplett = true;
+        a.felder = &m_muster;
+        const Rechnungspositionen belege = musterbelege(v.lbv, m_proSeite.value(name, 23));
+        Aufwendungsbelege quelle(belege, euro);
+        const int bis = v.lbv || v.versicherungsliste ? belege.anzahl() : std::min(belege.anzahl(), m_proSeite.value(name, 23));
+        quelle.setBereich(1, bis);
+        if (v.versicherungsliste) {
+            a.pKVP = QStringLiteral("A");
+            quelle.setPerson(a.pKVP);
+        }
+        a.belege = &quelle;
+        const Druckergebnis e = Layoutinterpreter::drucken(a, flaeche);
+        if (listenzeilen)
+            *listenzeilen = bis;
+        return e;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_db = TestUmgebung::mitgeliefert() + Formularkatalog::Dateiname;
+        QVERIFY(QFile::exists(m_db));
+        QStringList alle = namen(Layoutquelle::Tabelle).values();
+        alle.sort();
+        m_layouts = alle;
+        QVERIFY(m_layouts.size() > 20);
+
+        // Uses from the catalogue.
+        for (const QString &eintrag : Formularkatalog::formularliste(m_db)) {
+            const QString art = eintrag.section(u';', 0, 0);
+            Katalogeintrag e;
+            QVERIFY(Formularkatalog::Formulare_laden(m_db, art, e));
+            for (int i = 0; i < int(e.Druckbereiche.size()); ++i) {
+                bool quer = false;
+                const QString name = Antragsseiten::layoutname(e.Druckbereiche[i], &quer);
+                if (name.isEmpty())
+                    continue;
+                Verwendung &v = m_verwendung[name];
+                v.antragsseite = i <= 3;
+                v.lbv = v.lbv || art.startsWith(QLatin1String("LBV"));
+                m_proSeite[name] = Aufwendungsseiten::proSeite(e);
+            }
+        }
+        m_verwendung[Aufwendungsseiten::Versicherungslayout].versicherungsliste = true;
+
+        // Every field the program's screens and the main window provide.
+        const QString dir = TestUmgebung::programmverzeichnis(QStringLiteral("p"));
+        QFile::remove(dir + Felddatei::Dateiname);
+        QVERIFY(QFile::copy(TestUmgebung::testdaten(QStringLiteral("print/musterantrag.txt")), dir + Felddatei::Dateiname));
+        QFile::setPermissions(dir + Felddatei::Dateiname, QFile::ReadOwner | QFile::WriteOwner);
+        TestUmgebung::setzeProgrammpfad(dir);
+        m_h = std::make_unique<Hauptform>();
+        m_h->resize(1280, 800);
+        m_h->show();
+        m_h->starten(QString());
+        for (const QString &maske : m_h->masken())
+            m_h->oeffnen(maske);
+        for (QWidget *w : FeldControls::tagged(m_h.get())) {
+            const QString tag = FeldControls::tag(w);
+            if (tag.size() > 1)
+                m_tags.insert(tag.mid(1), tag.at(0));
+        }
+        QVERIFY(m_tags.size() > 300);
+
+        Felddatei::Inhalt inhalt;
+        QVERIFY(Felddatei::lesen(TestUmgebung::testdaten(QStringLiteral("print/musterantrag.txt")), &inhalt));
+        m_muster = inhalt.tabelle;
+        // Every sample value belongs to a field that exists.
+        QStringList fremd;
+        for (const Feldtabelle::Zeile &z : m_muster.zeilen())
+            if (!m_tags.contains(z.name.mid(1)))
+                fremd.append(z.name);
+        QVERIFY2(keine(fremd), "sample values of fields nothing provides");
+    }
+
+    void cleanupTestCase() { m_h.reset(); }
+
+    // Every reference of the catalogue names a layout of both editions, and
+    // every layout is used by some form kind.
+    void verweise()
+    {
+        const QSet<QString> dm = namen(Layoutquelle::Tabelle);
+        const QSet<QString> euro = namen(Layoutquelle::TabelleEuro);
+        QCOMPARE(euro, dm);
+        QStringList fehlt;
+        for (auto it = m_verwendung.constBegin(); it != m_verwendung.constEnd(); ++it)
+            if (!dm.contains(it.key()))
+                fehlt.append(it.key());
+        QVERIFY2(keine(fehlt), "references to missing layouts");
+        QStringList unbenutzt;
+        for (const QString &name : dm)
+            if (!m_verwendung.contains(name))
+                unbenutzt.append(name);
+        QVERIFY2(keine(unbenutzt), "layouts no form kind uses");
+    }
+
+    // The per-page count of a form kind is the number of receipt lines its
+    // expense list really has: that many fit, one more does not.
+    void zeilenanzahl()
+    {
+        for (const QString &eintrag : Formularkatalog::formularliste(m_db)) {
+            const QString art = eintrag.section(u';', 0, 0);
+            if (art.startsWith(QLatin1String("LBV")))
+                continue; // the LBV lists have lines per group and person
+            Katalogeintrag e;
+            QVERIFY(Formularkatalog::Formulare_laden(m_db, art, e));
+            for (const int bereich : {4, 8}) {
+                bool quer = false;
+                const QString name = Antragsseiten::layoutname(e.Druckbereiche[bereich], &quer);
+                const int n = Aufwendungsseiten::proSeite(e);
+                auto probleme = [&](int anzahl) {
+                    Aufzeichnungsflaeche f(Aufzeichnungsflaeche::Metrik::Schrift);
+                    const Rechnungspositionen belege = musterbelege(false, anzahl);
+                    Aufwendungsbelege quelle(belege, true);
+                    quelle.setBereich(1, anzahl);
+                    Druckauftrag a;
+                    a.variante = Druckvariante::fuer(Druckvariante::Aufrufer::Aufwendungen);
+                    a.variante.fortschritt = false;
+                    a.datenbank = m_db;
+                    a.layout = name;
+                    a.belege = &quelle;
+                    a.felder = &m_muster;
+                    if (!Layoutinterpreter::drucken(a, f).ok)
+                        return -1;
+                    return int((ausserhalb(f) + durchgestrichen(f) + ueberlappend(f)).size());
+                };
+                QVERIFY2(probleme(n) == 0, qPrintable(art + u' ' + name));
+                QVERIFY2(probleme(n + 1) > 0, qPrintable(art + u' ' + name));
+            }
+        }
+    }
+
+    void felder_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &n : m_layouts)
+            QTest::newRow(qPrintable(n)) << n;
+    }
+    // Every row has a known kind, every field word names a field of the
+    // program, every list row an attribute of the receipts, and the sample
+    // gives every printed text field a value.
+    void felder()
+    {
+        QFETCH(QString, name);
+        const Layout l = layout(name, false);
+        QVERIFY(!l.isEmpty());
+        const QSet<int> arten = {0, 1, 2, 3, 4, 11, 12, 13, 14, 16, 21, 22, 23, 24, 26, 41, 42, 43};
+        QSet<QString> mitWert;
+        for (const Feldtabelle::Zeile &z : m_muster.zeilen())
+            if (!z.wert.isEmpty())
+                mitWert.insert(z.name.mid(1));
+        const Rechnungspositionen belege = musterbelege(true, 0);
+        QStringList fehler;
+        for (const Layoutzeile &z : l) {
+            const int art = Layoutinterpreter::ganzzahl(z.Art).value_or(-1);
+            const QString inhalt = z.Inhalt.toString();
+            if (!arten.contains(art)) {
+                fehler.append(QStringLiteral("kind %1").arg(art));
+                continue;
+            }
+            if (art >= 41) {
+                bool beantwortet = false;
+                for (const QString &p : Aufwendungsseiten::personen())
+                    for (const Rechnungsposition &r : belege.alle())
+                        beantwortet = beantwortet
+                            || Aufwendungsbelege::wert(inhalt, r, true, p) != Belegquelle::Auslassung;
+                if (!beantwortet)
+                    fehler.append(QStringLiteral("list attribute \"%1\"").arg(inhalt));
+                continue;
+            }
+            if (art <= 10)
+                continue;
+            for (const QString &w : feldwoerter(inhalt)) {
+                if (!w.contains(QRegularExpression(QStringLiteral("\\w"))))
+                    continue; // a dash or a slash between two fields
+                if (!m_tags.contains(w))
+                    fehler.append(QStringLiteral("field \"%1\"").arg(w));
+                else if (m_tags.value(w) == u'1' && !mitWert.contains(w) && art != 14 && art != 16 && art != 24
+                         && art != 26)
+                    fehler.append(QStringLiteral("sample lacks \"%1\"").arg(w));
+            }
+        }
+        fehler.removeDuplicates();
+        QVERIFY2(keine(fehler), "faults of the layout rows");
+    }
+
+    void seite_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("euro");
+        for (const QString &n : m_layouts) {
+            QTest::newRow(qPrintable(n + QStringLiteral(" DM"))) << n << false;
+            QTest::newRow(qPrintable(n + QStringLiteral(" Euro"))) << n << true;
+        }
+    }
+    // The page drawn with everything filled in stays on the sheet, and no
+    // text runs over a line, another text or the room of its answer.
+    void seite()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, euro);
+        Aufzeichnungsflaeche f(Aufzeichnungsflaeche::Metrik::Schrift);
+        const Druckergebnis e = zeichnen(name, euro, f);
+        QVERIFY2(e.ok, qPrintable(e.fehler));
+
+        if (!qEnvironmentVariableIsEmpty("VELMORA_BILDER")) {
+            BildFlaeche bild(100, QDir(qEnvironmentVariable("VELMORA_BILDER"))
+                                      .filePath(QStringLiteral("formular-%1%2.png").arg(name, euro ? QStringLiteral("-euro") : QString())));
+            zeichnen(name, euro, bild);
+        }
+
+        QStringList fehler = ausserhalb(f) + durchgestrichen(f) + ueberlappend(f);
+        const Layoutinterpreter::Feldindex index(&m_muster, nullptr);
+        const Druckvariante v = Druckvariante::fuer(m_verwendung.value(name).antragsseite
+                                                        ? Druckvariante::Aufrufer::Antrag
+                                                        : Druckvariante::Aufrufer::Aufwendungen);
+        fehler += zuBreit(layout(name, euro), [&](const QString &inhalt) {
+            return Layoutinterpreter::ersetzen(inhalt, v, index, QStringLiteral("A"), nullptr);
+        });
+        QVERIFY2(keine(fehler), "faults of the drawn page");
+    }
+
+};
+
+VELMORA_TEST_MAIN(TestFormulare)
+#include "TestFormulare.moc"
