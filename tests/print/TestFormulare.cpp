@@ -27,7 +27,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QRegularExpression>
 #include <QSet>
 
 using namespace formularpruefung;
@@ -47,7 +46,10 @@ Rechnungsposition beleg(int nr, const QString &person, const QString &art, bool 
 {
     Rechnungsposition r;
     r.Beleg = qint16(nr);
-    r.Datum = QStringLiteral("%1.12.2026").arg((nr - 1) % 28 + 1, 2, 10, QLatin1Char('0'));
+    // Every receipt has a date of its own.
+    r.Datum = QStringLiteral("%1.%2.2026")
+                  .arg((nr - 1) % 28 + 1, 2, 10, QLatin1Char('0'))
+                  .arg((nr - 1) / 28 % 12 + 1, 2, 10, QLatin1Char('0'));
     r.Empfaenger = person;
     r.Art = art;
     r.Rechnung = 99999.99;
@@ -68,9 +70,13 @@ QString code(const QString &eintrag)
     return eintrag.section(u';', 0, 0);
 }
 
+// Which receipts a page is filled with: a mix of ordinary, itemised care and
+// flat-rate care receipts, or care receipts of one kind only.
+enum class Mischung { Gemischt, Pauschal, Einzeln };
+
 // Receipts that fill a page to the last line. The LBV form has fixed lines
 // per cost-type group and person: every group is full for every person.
-Rechnungspositionen musterbelege(bool lbv, int proSeite)
+Rechnungspositionen musterbelege(bool lbv, int proSeite, Mischung mischung = Mischung::Gemischt)
 {
     Rechnungspositionen t;
     int nr = 0;
@@ -99,7 +105,9 @@ Rechnungspositionen musterbelege(bool lbv, int proSeite)
     const QStringList &arten = Kostenarten::allgemein();
     for (int i = 0; i < proSeite; ++i) {
         const QString p = personen.at(i % personen.size());
-        if (i % 3 == 2)
+        if (mischung != Mischung::Gemischt)
+            t.hinzufuegen(beleg(++nr, p, QStringLiteral("Pflege"), mischung == Mischung::Pauschal));
+        else if (i % 3 == 2)
             t.hinzufuegen(beleg(++nr, p, QStringLiteral("Pflege"), i % 2 == 0));
         else
             t.hinzufuegen(beleg(++nr, p, code(arten.at(i % arten.size()))));
@@ -266,13 +274,17 @@ private Q_SLOTS:
                 continue; // the LBV lists have lines per group and person
             Katalogeintrag e;
             QVERIFY(Formularkatalog::Formulare_laden(m_db, art, e));
-            for (const int bereich : {4, 8}) {
+            // The care list has a part for flat-rate and one for itemised
+            // receipts; each must hold a whole block.
+            const QList<std::pair<int, Mischung>> seiten = {
+                {4, Mischung::Gemischt}, {8, Mischung::Pauschal}, {8, Mischung::Einzeln}};
+            for (const auto &[bereich, mischung] : seiten) {
                 bool quer = false;
                 const QString name = Antragsseiten::layoutname(e.Druckbereiche[bereich], &quer);
                 const int n = Aufwendungsseiten::proSeite(e);
                 auto probleme = [&](int anzahl) {
                     Aufzeichnungsflaeche f(Aufzeichnungsflaeche::Metrik::Schrift);
-                    const Rechnungspositionen belege = musterbelege(false, anzahl);
+                    const Rechnungspositionen belege = musterbelege(false, anzahl, mischung);
                     Aufwendungsbelege quelle(belege, true);
                     quelle.setBereich(1, anzahl);
                     Druckauftrag a;
@@ -286,8 +298,9 @@ private Q_SLOTS:
                         return -1;
                     return int((ausserhalb(f) + durchgestrichen(f) + ueberlappend(f)).size());
                 };
-                QVERIFY2(probleme(n) == 0, qPrintable(art + u' ' + name));
-                QVERIFY2(probleme(n + 1) > 0, qPrintable(art + u' ' + name));
+                const QString wo = art + u' ' + name + u' ' + QString::number(int(mischung));
+                QVERIFY2(probleme(n) == 0, qPrintable(wo));
+                QVERIFY2(probleme(n + 1) > 0, qPrintable(wo));
             }
         }
     }
@@ -332,10 +345,15 @@ private Q_SLOTS:
             }
             if (art <= 10)
                 continue;
-            for (const QString &w : feldwoerter(inhalt)) {
-                if (!w.contains(QRegularExpression(QStringLiteral("\\w"))))
-                    continue; // a dash or a slash between two fields
-                if (!m_tags.contains(w))
+            for (QString w : feldwoerter(inhalt)) {
+                // The person of an insurance list; every person has the field.
+                if (w.contains(QLatin1String("[#P]"))) {
+                    for (const QString &p : Aufwendungsseiten::personen())
+                        if (!m_tags.contains(QString(w).replace(QLatin1String("[#P]"), p)))
+                            fehler.append(QStringLiteral("field \"%1\" for person %2").arg(w, p));
+                    w.replace(QLatin1String("[#P]"), QLatin1String("A"));
+                }
+                if (!m_tags.contains(w)) // a word that is no field prints nothing
                     fehler.append(QStringLiteral("field \"%1\"").arg(w));
                 else if (m_tags.value(w) == u'1' && !mitWert.contains(w) && art != 14 && art != 16 && art != 24
                          && art != 26)
@@ -367,7 +385,8 @@ private Q_SLOTS:
 
         if (!qEnvironmentVariableIsEmpty("VELMORA_BILDER")) {
             BildFlaeche bild(100, QDir(qEnvironmentVariable("VELMORA_BILDER"))
-                                      .filePath(QStringLiteral("formular-%1%2.png").arg(name, euro ? QStringLiteral("-euro") : QString())));
+                                      .filePath(QStringLiteral("formular-%1%2.png").arg(name, euro ? QStringLiteral("-euro") : QString())),
+                             600);
             zeichnen(name, euro, bild);
         }
 
