@@ -305,6 +305,44 @@ private Q_SLOTS:
         }
     }
 
+    // The LBV lists together print every receipt of a full application
+    // once: each group of each person in its own lines.
+    void lbvVollstaendig()
+    {
+        Katalogeintrag e;
+        QVERIFY(Formularkatalog::Formulare_laden(m_db, QStringLiteral("LBV NRW"), e));
+        const Rechnungspositionen belege = musterbelege(true, 0);
+        QHash<QString, int> gedruckt;
+        for (const int bereich : {4, 5, 8}) {
+            bool quer = false;
+            Aufzeichnungsflaeche f(Aufzeichnungsflaeche::Metrik::Schrift);
+            Aufwendungsbelege quelle(belege, true);
+            quelle.setBereich(1, belege.anzahl());
+            Druckauftrag a;
+            a.variante = Druckvariante::fuer(Druckvariante::Aufrufer::Aufwendungen);
+            a.variante.fortschritt = false;
+            a.datenbank = m_db;
+            a.layout = Antragsseiten::layoutname(e.Druckbereiche[bereich], &quer);
+            a.belege = &quelle;
+            a.felder = &m_muster;
+            QVERIFY2(Layoutinterpreter::drucken(a, f).ok, qPrintable(a.layout));
+            for (const Aufzeichnungsflaeche::Text &t : f.texte())
+                ++gedruckt[t.text.trimmed()];
+        }
+        QStringList fehler;
+        // Every receipt shows its refund once; the itemised ones also their date
+        // (flat-rate care lines show the month instead).
+        if (gedruckt.value(QStringLiteral("88.888,88")) != belege.anzahl())
+            fehler.append(QStringLiteral("%1 refunds printed for %2 receipts")
+                              .arg(gedruckt.value(QStringLiteral("88.888,88")))
+                              .arg(belege.anzahl()));
+        for (const Rechnungsposition &r : belege.alle())
+            if (!r.istPauschale() && gedruckt.value(r.Datum.text()) != 1)
+                fehler.append(QStringLiteral("receipt %1 (%2, %3) printed %4 times")
+                                  .arg(r.Beleg).arg(r.Empfaenger.text(), r.Art.text()).arg(gedruckt.value(r.Datum.text())));
+        QVERIFY2(keine(fehler), "receipts missing or printed twice");
+    }
+
     void felder_data()
     {
         QTest::addColumn<QString>("name");
