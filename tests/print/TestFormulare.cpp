@@ -343,6 +343,43 @@ private Q_SLOTS:
         QVERIFY2(keine(fehler), "receipts missing or printed twice");
     }
 
+    // Whatever the claimant enters on the screens reaches some printed
+    // page; only settings and second views of an answer stay off paper.
+    void alleAngabenGedruckt()
+    {
+        const QSet<QString> nichtGedruckt = {
+            // printing and export settings
+            QStringLiteral("Druckername"), QStringLiteral("Druckoffset"), QStringLiteral("Euroformularbenutzen"),
+            QStringLiteral("Tarvik"),
+            // follows the date from which changes apply, which prints itself
+            QStringLiteral("Datenänderung"),
+            // copy of the personnel number
+            QStringLiteral("Personalnummer2"),
+            // the totals print once, in the currency of the application
+            QStringLiteral("EndsummeRechnungsbetragDM"), QStringLiteral("EndsummeRechnungsbetragEuro"),
+            QStringLiteral("EndsummeVersicherungsbetragDM"), QStringLiteral("EndsummeVersicherungsbetragEuro"),
+            // the family status per kind; the form prints status and date
+            QStringLiteral("FamilienstandVerheiratet"), QStringLiteral("FamilienstandGeschieden"),
+            QStringLiteral("FamilienstandVerwitwet"), QStringLiteral("FamilienstandGetrennt"),
+        };
+        QSet<QString> gedruckt;
+        for (const QString &name : m_layouts)
+            for (const Layoutzeile &z : layout(name, false)) {
+                const int art = Layoutinterpreter::ganzzahl(z.Art).value_or(-1);
+                if (art <= 10 || art >= 40)
+                    continue;
+                for (const QString &w : feldwoerter(z.Inhalt.toString()))
+                    for (const QString &p : Aufwendungsseiten::personen())
+                        gedruckt.insert(QString(w).replace(QLatin1String("[#P]"), p));
+            }
+        QStringList fehlt;
+        for (auto it = m_tags.constBegin(); it != m_tags.constEnd(); ++it)
+            if (!gedruckt.contains(it.key()) && !nichtGedruckt.contains(it.key()))
+                fehlt.append(it.key());
+        fehlt.sort();
+        QVERIFY2(keine(fehlt), "fields no layout prints");
+    }
+
     void felder_data()
     {
         QTest::addColumn<QString>("name");
