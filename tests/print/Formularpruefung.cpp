@@ -17,9 +17,9 @@ QString ort(const Textkasten &t)
     return QStringLiteral("\"%1\" at %2/%3 mm").arg(t.text).arg(t.links, 0, 'f', 1).arg(t.oben, 0, 'f', 1);
 }
 
-bool ueberschneiden(double a1, double a2, double b1, double b2)
+bool ueberschneiden(double a1, double a2, double b1, double b2, double toleranz = kToleranz)
 {
-    return std::min(a2, b2) - std::max(a1, b1) > kToleranz;
+    return std::min(a2, b2) - std::max(a1, b1) > toleranz;
 }
 } // namespace
 
@@ -103,7 +103,7 @@ QStringList ueberlappend(const Aufzeichnungsflaeche &flaeche)
     for (qsizetype i = 0; i < k.size(); ++i)
         for (qsizetype j = i + 1; j < k.size(); ++j)
             if (ueberschneiden(k[i].links, k[i].rechts, k[j].links, k[j].rechts)
-                && ueberschneiden(k[i].oben, k[i].unten, k[j].oben, k[j].unten))
+                && ueberschneiden(k[i].oben, k[i].unten, k[j].oben, k[j].unten, 0.02))
                 out.append(QStringLiteral("text %1 overlaps %2").arg(ort(k[i]), ort(k[j])));
     return out;
 }
