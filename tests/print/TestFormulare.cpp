@@ -157,6 +157,19 @@ class TestFormulare : public QObject
         return out;
     }
 
+    // An expense-page job over the sample application and the receipts.
+    Druckauftrag listenauftrag(const QString &layout, const Belegquelle &belege) const
+    {
+        Druckauftrag a;
+        a.variante = Druckvariante::fuer(Druckvariante::Aufrufer::Aufwendungen);
+        a.variante.fortschritt = false;
+        a.datenbank = m_db;
+        a.layout = layout;
+        a.belege = &belege;
+        a.felder = &m_muster;
+        return a;
+    }
+
     // Draws a layout with the sample application on a surface.
     Druckergebnis zeichnen(const QString &name, bool euro, Seitenflaeche &flaeche, int *listenzeilen = nullptr)
     {
@@ -287,14 +300,7 @@ private Q_SLOTS:
                     const Rechnungspositionen belege = musterbelege(false, anzahl, mischung);
                     Aufwendungsbelege quelle(belege, true);
                     quelle.setBereich(1, anzahl);
-                    Druckauftrag a;
-                    a.variante = Druckvariante::fuer(Druckvariante::Aufrufer::Aufwendungen);
-                    a.variante.fortschritt = false;
-                    a.datenbank = m_db;
-                    a.layout = name;
-                    a.belege = &quelle;
-                    a.felder = &m_muster;
-                    if (!Layoutinterpreter::drucken(a, f).ok)
+                    if (!Layoutinterpreter::drucken(listenauftrag(name, quelle), f).ok)
                         return -1;
                     return int((ausserhalb(f) + durchgestrichen(f) + ueberlappend(f)).size());
                 };
@@ -318,13 +324,8 @@ private Q_SLOTS:
             Aufzeichnungsflaeche f(Aufzeichnungsflaeche::Metrik::Schrift);
             Aufwendungsbelege quelle(belege, true);
             quelle.setBereich(1, belege.anzahl());
-            Druckauftrag a;
-            a.variante = Druckvariante::fuer(Druckvariante::Aufrufer::Aufwendungen);
-            a.variante.fortschritt = false;
-            a.datenbank = m_db;
-            a.layout = Antragsseiten::layoutname(e.Druckbereiche[bereich], &quer);
-            a.belege = &quelle;
-            a.felder = &m_muster;
+            const Druckauftrag a =
+                listenauftrag(Antragsseiten::layoutname(e.Druckbereiche[bereich], &quer), quelle);
             QVERIFY2(Layoutinterpreter::drucken(a, f).ok, qPrintable(a.layout));
             for (const Aufzeichnungsflaeche::Text &t : f.texte())
                 ++gedruckt[t.text.trimmed()];
