@@ -36,15 +36,14 @@ bool layoutDatenbank(const QString &pfad, const QList<QVariantList> &zeilen, QSt
     return true;
 }
 
-QString testprogramm(const QString &name)
+bool sqlAusfuehren(const QString &datenbank, const QString &testdatei)
 {
-    const QString dir = TestUmgebung::programmverzeichnis(name);
-    QFile sql(TestUmgebung::testdaten(QStringLiteral("print/testformular.sql")));
+    QFile sql(TestUmgebung::testdaten(testdatei));
     if (!sql.open(QIODevice::ReadOnly))
-        return {};
+        return false;
     Datenbank db;
-    if (!db.oeffnen(dir + QStringLiteral("drucken.mdb")))
-        return {};
+    if (!db.oeffnen(datenbank, Datenbank::Modus::Schreiben))
+        return false;
     // Statements end with ";" at the end of a line; "--" lines are comments.
     QString anweisung;
     for (const QString &zeile : QString::fromUtf8(sql.readAll()).split(u'\n')) {
@@ -53,11 +52,24 @@ QString testprogramm(const QString &name)
         anweisung += zeile + u'\n';
         if (zeile.trimmed().endsWith(u';')) {
             if (!db.ausfuehren(anweisung.trimmed().chopped(1)))
-                return {};
+                return false;
             anweisung.clear();
         }
     }
+    return true;
+}
+
+QString testprogramm(const QString &name)
+{
+    const QString dir = TestUmgebung::programmverzeichnis(name);
+    if (!sqlAusfuehren(dir + QStringLiteral("drucken.mdb"), QStringLiteral("print/testformular.sql")))
+        return {};
     return dir;
+}
+
+bool aufwendungslayouts(const QString &programm)
+{
+    return sqlAusfuehren(programm + QStringLiteral("drucken.mdb"), QStringLiteral("print/aufwendungen-test.sql"));
 }
 
 static QString ausgabe(const QString &programm, const QStringList &argumente)

@@ -63,6 +63,13 @@ public:
 // (table, Antrag, Art, x, y, BeginnY, Höhe, Breite, Inhalt, Schriftgrösse, Schrifttyp).
 bool layoutDatenbank(const QString &pfad, const QList<QVariantList> &zeilen, QString *fehler = nullptr);
 
+// Runs the statements of a file under tests/data on a database.
+bool sqlAusfuehren(const QString &datenbank, const QString &testdatei);
+
+// Adds the expense layouts of tests/data/print/aufwendungen-test.sql to the
+// drucken.mdb of a program directory (ends in "/").
+bool aufwendungslayouts(const QString &programm);
+
 // A program directory whose drucken.mdb holds the test form kind of
 // tests/data/print/testformular.sql (ends in "/"; empty on failure).
 QString testprogramm(const QString &name);

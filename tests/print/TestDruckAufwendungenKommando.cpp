@@ -23,28 +23,6 @@ struct Lauf
     QString fehler;
 };
 
-bool aufwendungslayouts(const QString &programm)
-{
-    QFile sql(TestUmgebung::testdaten(QStringLiteral("print/aufwendungen-test.sql")));
-    if (!sql.open(QIODevice::ReadOnly))
-        return false;
-    Datenbank db;
-    if (!db.oeffnen(programm + QStringLiteral("drucken.mdb"), Datenbank::Modus::Schreiben))
-        return false;
-    QString anweisung;
-    for (const QString &zeile : QString::fromUtf8(sql.readAll()).split(u'\n')) {
-        if (zeile.trimmed().startsWith(QLatin1String("--")))
-            continue;
-        anweisung += zeile + u'\n';
-        if (zeile.trimmed().endsWith(u';')) {
-            if (!db.ausfuehren(anweisung.trimmed().chopped(1)))
-                return false;
-            anweisung.clear();
-        }
-    }
-    return true;
-}
-
 Rechnungsposition beleg(int nr, const QString &person, double betrag, bool euro = true, const QString &nummer = {})
 {
     Rechnungsposition r;

@@ -38,29 +38,6 @@ void setzePfad(const QString &verzeichnis)
     Registry::Wert_setzen(Registry::HKEY_LOCAL_MACHINE, kKey, QStringLiteral("Pfad"), Registry::Text, b, b.size());
 }
 
-// The expense layouts on top of the print tests' form kind.
-bool aufwendungslayouts(const QString &programm)
-{
-    QFile sql(TestUmgebung::testdaten(QStringLiteral("print/aufwendungen-test.sql")));
-    if (!sql.open(QIODevice::ReadOnly))
-        return false;
-    Datenbank db;
-    if (!db.oeffnen(programm + QStringLiteral("drucken.mdb"), Datenbank::Modus::Schreiben))
-        return false;
-    QString anweisung;
-    for (const QString &zeile : QString::fromUtf8(sql.readAll()).split(u'\n')) {
-        if (zeile.trimmed().startsWith(QLatin1String("--")))
-            continue;
-        anweisung += zeile + u'\n';
-        if (zeile.trimmed().endsWith(u';')) {
-            if (!db.ausfuehren(anweisung.trimmed().chopped(1)))
-                return false;
-            anweisung.clear();
-        }
-    }
-    return true;
-}
-
 QPushButton *knopf(QWidget *w, int index)
 {
     for (QPushButton *b : w->findChildren<QPushButton *>(QStringLiteral("Drucken_Knopf")))

@@ -32,6 +32,24 @@ QString nativ(const QString &pfad)
 {
     return QDir::toNativeSeparators(pfad);
 }
+
+// Draws one page of the job into the PDF or picture file of the options;
+// the message (ending in a line break) when that fails, else nothing. A
+// missing layout writes no file.
+QString seiteAusgeben(const Druckauftrag &a, const Optionen &o)
+{
+    QString grund;
+    const std::optional<Layout> layout = Layoutinterpreter::vorlage(a, &grund);
+    if (!layout)
+        return grund + u'\n';
+    std::unique_ptr<Seitenflaeche> flaeche;
+    if (!o.pdf.isEmpty())
+        flaeche = std::make_unique<PdfFlaeche>(o.pdf, a.layout);
+    else
+        flaeche = std::make_unique<BildFlaeche>(o.dpi, o.png, PdfFlaeche::Aufloesung);
+    const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, *flaeche);
+    return e.ok ? QString() : e.fehler + u'\n';
+}
 } // namespace
 
 namespace {
@@ -108,19 +126,8 @@ int aufwendungen(const Optionen &o, const QString &datenbank, const QString &dat
             felder.setzen(QStringLiteral("1EndsummeRechnungsbetrag"), QString());
             felder.setzen(QStringLiteral("1EndsummeVersicherungsbetrag"), QString());
         }
-        QString grund;
-        const std::optional<Layout> layout = Layoutinterpreter::vorlage(a, &grund);
-        if (!layout)
-            return fehler(1, grund + u'\n');
-        std::unique_ptr<Seitenflaeche> flaeche;
-        if (!o.pdf.isEmpty())
-            flaeche = std::make_unique<PdfFlaeche>(o.pdf, a.layout);
-        else
-            flaeche = std::make_unique<BildFlaeche>(o.dpi, o.png, PdfFlaeche::Aufloesung);
-        const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, *flaeche);
-        if (!e.ok)
-            return fehler(1, e.fehler + u'\n');
-        return fehler(0, QString());
+        const QString grund = seiteAusgeben(a, o);
+        return fehler(grund.isEmpty() ? 0 : 1, grund);
     }
 
     // One page per person with receipts.
@@ -326,17 +333,6 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
     a.felder = &felder;
 
     // 6. Print.
-    QString grund;
-    const std::optional<Layout> layout = Layoutinterpreter::vorlage(a, &grund);
-    if (!layout)
-        return fehler(1, grund + u'\n');
-    std::unique_ptr<Seitenflaeche> flaeche;
-    if (!o.pdf.isEmpty())
-        flaeche = std::make_unique<PdfFlaeche>(o.pdf, a.layout);
-    else
-        flaeche = std::make_unique<BildFlaeche>(o.dpi, o.png, PdfFlaeche::Aufloesung);
-    const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, *flaeche);
-    if (!e.ok)
-        return fehler(1, e.fehler + u'\n');
-    return fehler(0, QString());
+    const QString grund = seiteAusgeben(a, o);
+    return fehler(grund.isEmpty() ? 0 : 1, grund);
 }
