@@ -3,7 +3,7 @@
 #include "print/Antragsseiten.h"
 #include "print/Druckerwahl.h"
 #include "print/Druckvorschau.h"
-#include "print/Fortschritt.h"
+#include "print/Fortschrittsbalken.h"
 #include "print/Seitenflaeche.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
@@ -40,27 +40,6 @@ const Knopftext kKnoepfe[8] = {
      "Aufwendungen für dauernde Pflege / Drucken der Vorderseite (bei Änderungen oder bei Erstantrag)"},
     {"Rückseite komplett drucken (Erstantrag)",
      "Aufwendungen für dauernde Pflege / Drucken der Rückseite (bei Änderungen oder bei Erstantrag"},
-};
-
-// The dialog's progress bar, shown only while a page is drawn.
-class Balken : public Fortschritt
-{
-public:
-    explicit Balken(QProgressBar *b)
-        : m_b(b)
-    {
-    }
-    void beginnen(int maximum) override
-    {
-        m_b->setRange(0, std::max(maximum, 1));
-        m_b->setValue(0);
-        m_b->show();
-    }
-    void setzen(int wert) override { m_b->setValue(wert); }
-    void beenden() override { m_b->hide(); }
-
-private:
-    QProgressBar *m_b;
 };
 
 QLabel *beschriftung(const QString &text, QWidget *buddy, QWidget *eltern)
@@ -328,7 +307,7 @@ bool Druckenform::Antrag_drucken(Druckauftrag auftrag)
     std::unique_ptr<Seitenflaeche> flaeche = m_druckerwahl.auftrag(this, auftrag.layout, vorschlag);
     if (!flaeche)
         return false; // no file chosen
-    Balken balken(m_progress);
+    Fortschrittsbalken balken(m_progress, Fortschrittsbalken::Sichtbarkeit::Lauf);
     auftrag.fortschritt = &balken;
     const Druckergebnis e = Layoutinterpreter::zeichnen(auftrag, *layout, *flaeche);
     m_druckerwahl.auftragBeendet(*flaeche);

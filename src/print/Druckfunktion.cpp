@@ -6,7 +6,7 @@
 #include "print/Aufwendungsseiten.h"
 #include "print/Druckerwahl.h"
 #include "print/Druckvorschau.h"
-#include "print/Fortschritt.h"
+#include "print/Fortschrittsbalken.h"
 #include "print/Seitenflaeche.h"
 #include "shell/Dialoge.h"
 #include "shell/GermanMoney.h"
@@ -25,26 +25,6 @@
 
 namespace {
 const QString kTitel = QStringLiteral("Antrag drucken...");
-
-// The dialog's progress bar stays in view after the run.
-class Balken : public Fortschritt
-{
-public:
-    explicit Balken(QProgressBar *b)
-        : m_b(b)
-    {
-    }
-    void beginnen(int maximum) override
-    {
-        m_b->setRange(0, std::max(maximum, 1));
-        m_b->setValue(0);
-    }
-    void setzen(int wert) override { m_b->setValue(wert); }
-    void beenden() override {}
-
-private:
-    QProgressBar *m_b;
-};
 
 const Rechnungspositionen &keineBelege()
 {
@@ -287,7 +267,7 @@ bool Druckfunktion::Vorschau(const Druckauftrag &auftrag)
     Druckvorschau vorschau(this);
     vorschau.Bereich()->setText(auftrag.layout);
     vorschau.setQuerformat(auftrag.querformat);
-    Balken balken(m_progress);
+    Fortschrittsbalken balken(m_progress, Fortschrittsbalken::Sichtbarkeit::Immer);
     Druckauftrag a = auftrag;
     a.fortschritt = &balken;
     const Druckergebnis e = Layoutinterpreter::drucken(a, vorschau.bildflaeche());
@@ -317,7 +297,7 @@ bool Druckfunktion::drucken(Druckauftrag auftrag)
     std::unique_ptr<Seitenflaeche> flaeche = m_druckerwahl->auftrag(this, name, vorschlag);
     if (!flaeche)
         return false; // no file chosen
-    Balken balken(m_progress);
+    Fortschrittsbalken balken(m_progress, Fortschrittsbalken::Sichtbarkeit::Immer);
     auftrag.fortschritt = &balken;
     const Druckergebnis e = Layoutinterpreter::zeichnen(auftrag, *layout, *flaeche);
     m_druckerwahl->auftragBeendet(*flaeche);

@@ -1,45 +1,13 @@
 #include "print/Hauptformdruck.h"
 
 #include "print/Druckerwahl.h"
-#include "print/Fortschritt.h"
+#include "print/Fortschrittsbalken.h"
 #include "print/Seitenflaeche.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
-
-namespace {
-class Balken : public Fortschritt
-{
-public:
-    explicit Balken(QProgressBar *b)
-        : m_b(b)
-    {
-    }
-    void beginnen(int maximum) override
-    {
-        if (!m_b)
-            return;
-        m_b->setRange(0, std::max(maximum, 1));
-        m_b->setValue(0);
-        m_b->show();
-    }
-    void setzen(int wert) override
-    {
-        if (m_b)
-            m_b->setValue(wert);
-    }
-    void beenden() override
-    {
-        if (m_b)
-            m_b->hide();
-    }
-
-private:
-    QProgressBar *m_b;
-};
-} // namespace
 
 Druckauftrag Hauptformdruck::auftrag(Hauptform &hauptform, const QString &layout)
 {
@@ -73,7 +41,7 @@ bool Hauptformdruck::drucken(Hauptform &hauptform, const QString &layout)
         wahl->auftrag(&hauptform, layout, hauptform.datenverzeichnis() + layout + QStringLiteral(".pdf"));
     if (!flaeche)
         return false;
-    Balken balken(hauptform.Progress());
+    Fortschrittsbalken balken(hauptform.Progress(), Fortschrittsbalken::Sichtbarkeit::Lauf);
     a.fortschritt = &balken;
     const Druckergebnis e = Layoutinterpreter::zeichnen(a, *rows, *flaeche);
     wahl->auftragBeendet(*flaeche);

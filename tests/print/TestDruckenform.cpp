@@ -9,7 +9,6 @@
 #include "print/Vorschaubild.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
-#include "shell/Registry.h"
 #include "shell/TextFile.h"
 
 #include <QApplication>
@@ -28,17 +27,6 @@
 using namespace druckhilfen;
 
 namespace {
-const QString kKey = QStringLiteral("SOFTWARE\\Velmora\\Allgemein");
-
-void setzePfad(const QString &verzeichnis)
-{
-    Registry::Schluessel_anlegen(Registry::HKEY_LOCAL_MACHINE, kKey);
-    QString v = verzeichnis;
-    v.chop(1);
-    const QByteArray b = v.toUtf8();
-    Registry::Wert_setzen(Registry::HKEY_LOCAL_MACHINE, kKey, QStringLiteral("Pfad"), Registry::Text, b, b.size());
-}
-
 const char *const kFelddatei = "Testformular\r\n"
                                "1Vorname:=Max\r\n"
                                "1Name:=Muster\r\n"
@@ -89,7 +77,7 @@ private Q_SLOTS:
         QVERIFY(!m_dir.isEmpty());
         QVERIFY(TextFile::write(m_dir + QStringLiteral("beihilfe.txt"), QString::fromUtf8(kFelddatei),
                                 TextFile::Encoding::Utf8));
-        setzePfad(m_dir);
+        TestUmgebung::setzeProgrammpfad(m_dir);
         m_h = std::make_unique<Hauptform>();
         m_h->show();
         m_h->starten(QString());

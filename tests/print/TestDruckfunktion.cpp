@@ -12,7 +12,6 @@
 #include "shell/Datenbank.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
-#include "shell/Registry.h"
 #include "shell/TextFile.h"
 
 #include <QApplication>
@@ -27,17 +26,6 @@
 using namespace druckhilfen;
 
 namespace {
-const QString kKey = QStringLiteral("SOFTWARE\\Velmora\\Allgemein");
-
-void setzePfad(const QString &verzeichnis)
-{
-    Registry::Schluessel_anlegen(Registry::HKEY_LOCAL_MACHINE, kKey);
-    QString v = verzeichnis;
-    v.chop(1);
-    const QByteArray b = v.toUtf8();
-    Registry::Wert_setzen(Registry::HKEY_LOCAL_MACHINE, kKey, QStringLiteral("Pfad"), Registry::Text, b, b.size());
-}
-
 QPushButton *knopf(QWidget *w, int index)
 {
     for (QPushButton *b : w->findChildren<QPushButton *>(QStringLiteral("Drucken_Knopf")))
@@ -86,7 +74,7 @@ class TestDruckfunktion : public QObject
         QVERIFY(TextFile::write(m_dir + QStringLiteral("beihilfe.txt"),
                                 formularart + QStringLiteral("\r\n1Vorname:=Max\r\n1Druckoffset:=0\r\n---Ende---\r\n"),
                                 TextFile::Encoding::Utf8));
-        setzePfad(m_dir);
+        TestUmgebung::setzeProgrammpfad(m_dir);
         m_h = std::make_unique<Hauptform>();
         m_h->show();
         m_h->starten(QString());
