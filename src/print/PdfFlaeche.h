@@ -1,12 +1,7 @@
 #pragma once
 
 #include "print/MalerFlaeche.h"
-
-#include <QPainter>
-#include <QSaveFile>
-#include <memory>
-
-class QPdfWriter;
+#include "print/PdfDatei.h"
 
 // One A4 page into a PDF file at 600 dpi; the whole sheet is drawable with
 // the origin at its top-left corner. The file is written completely at
@@ -17,17 +12,14 @@ public:
     explicit PdfFlaeche(const QString &datei, const QString &titel = {});
     ~PdfFlaeche() override;
 
-    static constexpr int Aufloesung = 600;
+    static constexpr int Aufloesung = PdfDatei::Aufloesung;
 
 protected:
     QPainter *maler() override;
     bool abschliessen() override;
 
 private:
-    QString m_datei;
-    QString m_titel;
-    std::unique_ptr<QSaveFile> m_ausgabe;
-    std::unique_ptr<QPdfWriter> m_schreiber;
-    QPainter m_maler;
+    PdfDatei m_datei;
+    bool m_begonnen = false;
     bool m_gescheitert = false;
 };

@@ -1,12 +1,7 @@
 #pragma once
 
 #include "print/MalerFlaeche.h"
-
-#include <QPainter>
-#include <QSaveFile>
-#include <memory>
-
-class QPdfWriter;
+#include "print/PdfDatei.h"
 
 // Several A4 pages into one PDF file at 600 dpi: every EndDoc ends a page,
 // the next drawing starts a new one. fertig() writes the file, completely
@@ -25,11 +20,7 @@ protected:
     bool abschliessen() override;
 
 private:
-    QString m_datei;
-    QString m_titel;
-    std::unique_ptr<QSaveFile> m_ausgabe;
-    std::unique_ptr<QPdfWriter> m_schreiber;
-    QPainter m_maler;
+    PdfDatei m_datei;
     bool m_gescheitert = false;
     bool m_seiteOffen = false;
     int m_seiten = 0;
