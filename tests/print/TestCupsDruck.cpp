@@ -12,7 +12,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
@@ -47,6 +49,23 @@ QStringList ausgabeorte()
     orte << QStringLiteral("/var/spool/cups-pdf/ANONYMOUS") << QStringLiteral("/var/spool/cups-pdf/") +
                                                                 QString::fromLocal8Bit(qgetenv("USER"));
     return orte;
+}
+
+// cups-pdf writes its file in place, so a file seen early may still be
+// growing: it counts only once it ends in the PDF trailer and its size has
+// stayed the same since the last look.
+bool fertigGeschrieben(const QFileInfo &datei, QHash<QString, qint64> &letzteGroesse)
+{
+    const QString pfad = datei.absoluteFilePath();
+    const qint64 groesse = datei.size();
+    const qint64 vorher = letzteGroesse.value(pfad, -1);
+    letzteGroesse.insert(pfad, groesse);
+    if (groesse <= 0 || groesse != vorher)
+        return false;
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(qMax<qint64>(0, groesse - 1024)))
+        return false;
+    return f.readAll().contains("%%EOF");
 }
 } // namespace
 
@@ -84,10 +103,11 @@ private Q_SLOTS:
         // Wait for cups-pdf to write the job.
         QElapsedTimer uhr;
         uhr.start();
+        QHash<QString, qint64> groessen;
         while (uhr.elapsed() < 90000) {
             for (const QString &ort : ausgabeorte()) {
                 for (const QFileInfo &datei : QDir(ort).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files)) {
-                    if (datei.lastModified() < start)
+                    if (datei.lastModified() < start || !fertigGeschrieben(datei, groessen))
                         continue;
                     const QString text = pdfText(datei.absoluteFilePath());
                     if (text.contains(kennung + QStringLiteral(" Muster"))) {
