@@ -15,12 +15,15 @@
 #include "shell/GermanMoney.h"
 #include "shell/Hauptform.h"
 #include "shell/TextFile.h"
+#include "shell/Verzeichnisse.h"
 #include "shell/ZweispaltenCombo.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -721,21 +724,32 @@ void Aufwendungen::setzeKopf(const Antragskopf &k)
 
 void Aufwendungen::Speichern_Knopf_Click()
 {
+    antragSpeichern();
+}
+
+bool Aufwendungen::antragSpeichern()
+{
     if (m_tabelle.istLeer())
-        return;
+        return true;
     if (m_antragsdatum->text().isEmpty())
         m_bemerkungen->setText(QStringLiteral("ohne Antragsdatum"));
     const QString k = Antragsdatenbank::kennung(m_antragsdatum->text(), m_unternummer->text());
     const QString pfad = datenbankpfad();
-    // Without an application database the ledger works in memory only.
-    if (!QFile::exists(pfad))
-        return;
     QString fehler;
-    if (!Antragsdatenbank::speichern(pfad, k, kopf(), m_tabelle, &fehler))
+    // A data directory without its database (deleted, or a new directory)
+    // gets one from the template; receipts are never dropped silently.
+    bool ok = Verzeichnisse::antragsdatenbankBereitstellen(m_hauptform.datenverzeichnis(),
+                                                           m_hauptform.programmverzeichnis(), &fehler);
+    if (ok) {
+        Antragsdatenbank::DB_Struktur(pfad);
+        ok = Antragsdatenbank::speichern(pfad, k, kopf(), m_tabelle, &fehler);
+    }
+    if (!ok)
         Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Warnung"),
                          QStringLiteral("Der Antrag konnte nicht gespeichert werden.\n"
-                                        "Der bisher gespeicherte Stand ist unverändert.\n\n%1")
-                             .arg(fehler));
+                                        "Der bisher gespeicherte Stand ist unverändert.\n\nDatei: %1\nGrund: %2")
+                             .arg(QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath()), fehler));
+    return ok;
 }
 
 void Aufwendungen::Neu_Knopf_Click()

@@ -46,6 +46,9 @@ public Q_SLOTS:
     void Aerzte_einlesen();
     void Felder_loeschen();
     void Speichern_Knopf_Click();
+    // Stores the open application; false (after a message naming the file)
+    // when it could not be stored.
+    bool antragSpeichern();
 
     void Hinzufuegen_Knopf_Click();
     void Einfuegen_Knopf_Click();

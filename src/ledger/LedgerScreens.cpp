@@ -10,10 +10,9 @@ void anmelden(Hauptform &hauptform)
     hauptform.maskeAnmelden(QStringLiteral("Aufwendungen"), [](Hauptform &h) { return new Aufwendungen(h); });
     hauptform.maskeAnmelden(QStringLiteral("Aerzteform"), [](Hauptform &h) { return new Aerzteform(h); });
     Hauptform *h = &hauptform;
-    hauptform.aktionAnmelden(QStringLiteral("AntragSpeichernBeimBeenden"), [h] {
+    hauptform.setAntragSpeicherung([h] {
         auto *a = qobject_cast<Aufwendungen *>(h->maske(QStringLiteral("Aufwendungen")));
-        if (a && !a->rechnungspositionen().istLeer())
-            a->Speichern_Knopf_Click();
+        return !a || a->rechnungspositionen().istLeer() || a->antragSpeichern();
     });
 }
 } // namespace ledger

@@ -1,6 +1,9 @@
 #include "multiuser/MultiuserForm.h"
 
+#include "shell/Verzeichnisse.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
@@ -44,8 +47,12 @@ MultiuserForm::MultiuserForm(const QString &basisverzeichnis, QWidget *parent)
     auswaehlen->setObjectName(QStringLiteral("Ende_Knopf"));
     auswaehlen->setProperty("index", 0);
     auswaehlen->setToolTip(QStringLiteral("Benutzer auswählen und Velmora starten"));
-    auswaehlen->setDefault(true);
+    // Enter never chooses a directory: in "Neuer Benutzer" it creates the
+    // person, elsewhere it does nothing. Only a click on "Auswählen" picks.
+    for (QPushButton *b : {anlegenKnopf, auswaehlen})
+        b->setAutoDefault(false);
     auto *ende = new QPushButton(QStringLiteral("&Ende"), this);
+    ende->setAutoDefault(false);
     ende->setObjectName(QStringLiteral("Ende_Knopf"));
     ende->setProperty("index", 1);
     ende->setToolTip(QStringLiteral("Velmora beenden"));
@@ -66,6 +73,7 @@ MultiuserForm::MultiuserForm(const QString &basisverzeichnis, QWidget *parent)
         verzeichnisOeffnen(item->data(Qt::UserRole).toString());
     });
     connect(anlegenKnopf, &QPushButton::clicked, this, [this] { anlegen(m_neuerUser->text()); });
+    connect(m_neuerUser, &QLineEdit::returnPressed, this, [this] { anlegen(m_neuerUser->text()); });
     connect(auswaehlen, &QPushButton::clicked, this, [this] { done(Auswaehlen); });
     connect(ende, &QPushButton::clicked, this, [this] { done(Beenden); });
 
@@ -80,17 +88,27 @@ QString MultiuserForm::verzeichnis() const
     return m_verzeichnis->text();
 }
 
+namespace {
+// Absolute and, where the directory exists, with links resolved, so a
+// relative program directory and the opened directories compare alike.
+QString vergleichbar(const QString &pfad)
+{
+    const QFileInfo info(pfad);
+    const QString kanonisch = info.canonicalFilePath();
+    return kanonisch.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : kanonisch;
+}
+} // namespace
+
 void MultiuserForm::verzeichnisOeffnen(const QString &pfad)
 {
-    QString ziel = QDir::cleanPath(QDir(m_aktuell).absoluteFilePath(pfad));
-    QString zeige = ziel;
-    if (!(ziel + u'/').startsWith(QDir::cleanPath(m_basis) + u'/')) {
+    QString ziel = vergleichbar(QDir(m_aktuell).absoluteFilePath(pfad));
+    const QString basis = vergleichbar(m_basis);
+    if (!(ziel + u'/').startsWith(basis + u'/') && ziel != basis) {
         // Outside the base directory: back to the base.
-        ziel = QDir::cleanPath(m_basis);
-        zeige = ziel;
+        ziel = basis;
     }
     m_aktuell = ziel + u'/';
-    m_verzeichnis->setText(zeige);
+    m_verzeichnis->setText(ziel);
     listeFuellen();
 }
 
@@ -106,12 +124,10 @@ bool MultiuserForm::anlegen(const QString &name)
     if (!gueltigerName(name))
         return false;
     const QString n = name.trimmed();
-    const QString ziel = m_basis + n;
+    const QString ziel = m_basis + n + u'/';
     bool ok = QDir().mkpath(ziel);
-    if (ok && !QFile::exists(ziel + QStringLiteral("/anträge.mdb")))
-        ok = QFile::copy(m_basis + QStringLiteral("_anträge.mdb"), ziel + QStringLiteral("/anträge.mdb"));
     if (ok)
-        QFile::setPermissions(ziel + QStringLiteral("/anträge.mdb"), QFile::ReadOwner | QFile::WriteOwner);
+        ok = Verzeichnisse::antragsdatenbankBereitstellen(ziel, m_basis);
     listeFuellen();
     return ok;
 }

@@ -471,6 +471,9 @@ void Hauptform::starten(const QString &befehlszeile)
         }
         m_datenverzeichnis = Verzeichnisse::mitTrenner(dialog.verzeichnis());
     }
+    // The data directory gets its application database before the ledger
+    // needs it; when that fails, storing an application says so.
+    Verzeichnisse::antragsdatenbankBereitstellen(m_datenverzeichnis, m_programmverzeichnis);
     // 7. The form kinds.
     m_antrag->blockSignals(true);
     m_antrag->leeren();
@@ -777,9 +780,8 @@ bool Hauptform::Ende_Knopf_Click()
         // A failed save keeps the program open, so nothing typed is lost.
         if (!SpeichernKnopf_Click())
             return false;
-        if (const auto it = m_aktionen.constFind(QStringLiteral("AntragSpeichernBeimBeenden"));
-            it != m_aktionen.constEnd())
-            (*it)();
+        if (m_antragSpeichern && !m_antragSpeichern())
+            return false;
     }
     einstellungenSpeichern();
     m_beendet = true;

@@ -59,6 +59,9 @@ public:
     bool SpeichernKnopf_Click(); // false when the field file could not be written
     // Writes the memo files of the private-insurance screen; set by that screen.
     void setMemoSpeicherung(std::function<bool(QString *fehler)> speichern) { m_memoSpeichern = std::move(speichern); }
+    // Stores the open application when the program ends with saving; false
+    // keeps the program open. Set by the ledger.
+    void setAntragSpeicherung(std::function<bool()> speichern) { m_antragSpeichern = std::move(speichern); }
 
     // --- shared field controls, found by objectName (index for arrays) ---
     QLineEdit *feld(const QString &objectName, int index = -1) const;
@@ -150,6 +153,7 @@ private:
     bool m_beendet = false;
     Katalogeintrag m_katalog;
     std::function<bool(QString *)> m_memoSpeichern;
+    std::function<bool()> m_antragSpeichern;
 
     QMdiArea *m_mdi = nullptr;
     QFrame *m_panel = nullptr;

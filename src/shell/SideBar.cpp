@@ -1,5 +1,6 @@
 #include "shell/SideBar.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 
 SideBar::SideBar(QWidget *parent)
@@ -26,12 +27,28 @@ void SideBar::gruppeHinzufuegen(const QString &titel, const QList<QPair<QString,
         item->setData(Qt::UserRole, name);
         item->setTextAlignment(Qt::AlignCenter);
     }
+    // One action per click, whatever the desktop's activation setting: a
+    // click runs the entry, and so does Enter (caught below), but never
+    // "activated", which single-click desktops send in addition to the click.
     connect(liste, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { Q_EMIT eintragGewaehlt(item->data(Qt::UserRole).toString()); });
-    connect(liste, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { Q_EMIT eintragGewaehlt(item->data(Qt::UserRole).toString()); });
+    liste->installEventFilter(this);
     m_listen.append(liste);
     addItem(liste, titel);
+}
+
+bool SideBar::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (ereignis->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent *>(ereignis)->key();
+        auto *liste = qobject_cast<QListWidget *>(objekt);
+        if (liste && (taste == Qt::Key_Return || taste == Qt::Key_Enter)) {
+            if (QListWidgetItem *item = liste->currentItem())
+                Q_EMIT eintragGewaehlt(item->data(Qt::UserRole).toString());
+            return true;
+        }
+    }
+    return QToolBox::eventFilter(objekt, ereignis);
 }
 
 QListWidgetItem *SideBar::eintrag(const QString &objektname) const

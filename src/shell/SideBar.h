@@ -23,6 +23,9 @@ public:
 Q_SIGNALS:
     void eintragGewaehlt(const QString &objektname);
 
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
 private:
     QList<QListWidget *> m_listen;
 };

@@ -62,6 +62,41 @@ bool Verzeichnisse::einrichten(const QString &verzeichnis, QString *fehler)
     return ok;
 }
 
+bool Verzeichnisse::antragsdatenbankBereitstellen(const QString &datenverzeichnis,
+                                                  const QString &programmverzeichnis, QString *fehler)
+{
+    const QString ziel = datenverzeichnis + QStringLiteral("anträge.mdb");
+    if (QFileInfo::exists(ziel))
+        return true;
+    const QString vorlageName = QStringLiteral("_anträge.mdb");
+    QString vorlage = programmverzeichnis + vorlageName;
+    if (!QFileInfo::exists(vorlage))
+        vorlage = mitgeliefertesVerzeichnis() + vorlageName;
+    auto scheitern = [&](const QString &grund) {
+        if (fehler)
+            *fehler = grund;
+        return false;
+    };
+    if (!QFileInfo::exists(vorlage))
+        return scheitern(QStringLiteral("Die leere Vorlage %1 fehlt.")
+                             .arg(QDir::toNativeSeparators(QFileInfo(programmverzeichnis + vorlageName)
+                                                               .absoluteFilePath())));
+    if (!QFileInfo(datenverzeichnis.isEmpty() ? QStringLiteral(".") : datenverzeichnis).isDir())
+        return scheitern(QStringLiteral("Das Datenverzeichnis %1 gibt es nicht.")
+                             .arg(QDir::toNativeSeparators(datenverzeichnis)));
+    // Copied under a temporary name first, so a half-copied file never
+    // passes for the application database.
+    const QString zwischen = ziel + QStringLiteral(".neu");
+    QFile::remove(zwischen);
+    if (!QFile::copy(vorlage, zwischen) || !QFile::rename(zwischen, ziel)) {
+        QFile::remove(zwischen);
+        return scheitern(QStringLiteral("Die Datei %1 kann nicht angelegt werden.")
+                             .arg(QDir::toNativeSeparators(QFileInfo(ziel).absoluteFilePath())));
+    }
+    QFile::setPermissions(ziel, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    return true;
+}
+
 Verzeichnisse::Befehlszeile Verzeichnisse::befehlszeileAuswerten(const QString &befehlszeile,
                                                                const QString &programmverzeichnis)
 {

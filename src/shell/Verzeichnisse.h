@@ -25,6 +25,12 @@ public:
     // Creates dir and copies in every shipped database it does not have yet;
     // never overwrites a file.
     static bool einrichten(const QString &verzeichnis, QString *fehler = nullptr);
+    // Makes sure the data directory has its application database "anträge.mdb":
+    // when it is missing, it is copied from the empty template "_anträge.mdb"
+    // of the program directory (or of the shipped databases). True when the
+    // file is there afterwards; an existing file is never touched.
+    static bool antragsdatenbankBereitstellen(const QString &datenverzeichnis, const QString &programmverzeichnis,
+                                              QString *fehler = nullptr);
 
     // Evaluates the command line (one exact, case-sensitive string) as the
     // data directory choice; programmverzeichnis is the start value.

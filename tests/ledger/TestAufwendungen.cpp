@@ -7,6 +7,7 @@
 #include "shell/Hauptform.h"
 #include "shell/Registry.h"
 #include "shell/TextFile.h"
+#include "shell/Verzeichnisse.h"
 
 #include <QAction>
 #include <QApplication>
@@ -596,24 +597,63 @@ private Q_SLOTS:
         QCOMPARE(db.abfrage(QStringLiteral("select * from Rechnungen where Kennung = 'ohne/1'")).anzahl(), 1);
     }
 
-    void ohneDatenbank()
+    void frischeInstallationSpeichert()
     {
-        // Without anträge.mdb the ledger works in memory, silently.
-        starten(QStringLiteral("Standardantrag"), {}, false);
+        // A new user: no "Pfad", nothing in the per-user directory yet.
+        m_a = nullptr;
+        m_h.reset();
+        Dialoge::zuruecksetzen();
+        TestUmgebung::setzeProgrammpfad(QString());
+        const QString benutzer = Verzeichnisse::benutzerverzeichnis();
+        QDir(benutzer).removeRecursively();
+        m_h = std::make_unique<Hauptform>();
+        m_h->starten(QString());
         oeffnen();
         antragsinfo(QStringLiteral("15.03.2001"));
-        hinzufuegen(QStringLiteral("01.02.2001"), QStringLiteral("A"), QStringLiteral("AB"));
+        hinzufuegen(QStringLiteral("01.02.2001"), QStringLiteral("A"), QStringLiteral("AB"), QStringLiteral("9"));
         klick(QStringLiteral("Speichern_Knopf"));
-        bool leer = false;
-        Dialoge::dialogAntwort([&leer](QDialog *d) {
-            leer = d->findChild<QTableView *>(QStringLiteral("Liste"))->model()->rowCount() == 0;
+        Dialoge::antworte(QMessageBox::Yes);
+        QVERIFY(m_h->Ende_Knopf_Click());
+        QCOMPARE(Dialoge::letzteMeldung().titel, QStringLiteral("Programm beenden..."));
+
+        m_a = nullptr;
+        m_h = std::make_unique<Hauptform>();
+        m_h->starten(QString());
+        oeffnen();
+        QCOMPARE(anzahl(), 0);
+        QString gefunden;
+        Dialoge::dialogAntwort([&gefunden](QDialog *d) {
+            auto *liste = d->findChild<QTableView *>(QStringLiteral("Liste"));
+            gefunden = liste->model()->index(0, 0).data().toString();
+            liste->setCurrentIndex(liste->model()->index(0, 0));
+            Q_EMIT liste->doubleClicked(liste->currentIndex());
             return 0;
         });
         klick(QStringLiteral("Laden_Knopf"));
-        QVERIFY(leer);
+        QCOMPARE(gefunden, QStringLiteral("15.03.2001"));
         QCOMPARE(anzahl(), 1);
-        QCOMPARE(Dialoge::protokoll().size(), 0);
-        QVERIFY(!QFile::exists(m_dir + Antragsdatenbank::Dateiname));
+    }
+
+    void ohneDatenbank()
+    {
+        // Neither the file nor a template: saving says so and the exit
+        // prompt keeps the program open with the receipts.
+        starten(QStringLiteral("Standardantrag"), {}, false);
+        QFile::remove(m_dir + Antragsdatenbank::Dateiname);
+        QFile::remove(m_dir + Antragsdatenbank::Vorlage);
+        const QByteArray mitgeliefert = qgetenv("VELMORA_SHIPPED_DIR");
+        qputenv("VELMORA_SHIPPED_DIR", TestUmgebung::neuesVerzeichnis(QStringLiteral("leer")).toUtf8());
+        oeffnen();
+        antragsinfo(QStringLiteral("15.03.2001"));
+        hinzufuegen(QStringLiteral("01.02.2001"), QStringLiteral("A"), QStringLiteral("AB"));
+        Dialoge::antworte(QMessageBox::Yes);
+        const bool beendet = m_h->Ende_Knopf_Click();
+        qputenv("VELMORA_SHIPPED_DIR", mitgeliefert);
+        QVERIFY(!beendet);
+        QCOMPARE(Dialoge::letzteMeldung().icon, QMessageBox::Critical);
+        QVERIFY2(Dialoge::letzteMeldung().text.contains(QStringLiteral("anträge.mdb")),
+                 qPrintable(Dialoge::letzteMeldung().text));
+        QCOMPARE(anzahl(), 1);
 
         // A damaged file is reported and left alone.
         QVERIFY(QFile::copy(TestUmgebung::testdaten(QStringLiteral("ledger/datenbanken/fremdformat.mdb")),

@@ -35,6 +35,8 @@ private Q_SLOTS:
     void ungueltigeNamen_data();
     void ungueltigeNamen();
     void bleibtImBasisverzeichnis();
+    void enterLegtAnUndWaehltNicht();
+    void relativesBasisverzeichnis();
     void startMitAuswahl();
     void startSofortAuswaehlen();
     void ende();
@@ -127,6 +129,33 @@ void TestMultiuser::bleibtImBasisverzeichnis()
     QCOMPARE(f.verzeichnis(), basis);
     f.verzeichnisOeffnen(QStringLiteral("/"));
     QCOMPARE(f.verzeichnis(), basis);
+}
+
+void TestMultiuser::enterLegtAnUndWaehltNicht()
+{
+    MultiuserForm f(m_prog);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    auto *neu = f.findChild<QLineEdit *>(QStringLiteral("NeuerUser"));
+    neu->setFocus();
+    QTest::keyClicks(neu, QStringLiteral("Nutzer2"));
+    QTest::keyClick(neu, Qt::Key_Return);
+    QVERIFY(QFile::exists(m_prog + QStringLiteral("Nutzer2/anträge.mdb")));
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.result(), 0);
+    QCOMPARE(f.verzeichnis(), m_prog);
+}
+
+void TestMultiuser::relativesBasisverzeichnis()
+{
+    QDir().mkpath(m_prog + QStringLiteral("Anna"));
+    const QString vorher = QDir::currentPath();
+    QDir::setCurrent(m_prog + QStringLiteral(".."));
+    MultiuserForm f(QDir(m_prog).dirName());
+    f.verzeichnisOeffnen(QStringLiteral("Anna"));
+    const QString gewaehlt = f.verzeichnis();
+    QDir::setCurrent(vorher);
+    QCOMPARE(QFileInfo(gewaehlt).canonicalFilePath(), QFileInfo(m_prog + QStringLiteral("Anna")).canonicalFilePath());
 }
 
 void TestMultiuser::startMitAuswahl()

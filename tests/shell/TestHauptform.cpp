@@ -18,7 +18,9 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -78,6 +80,7 @@ private Q_SLOTS:
     void platzierungNurWennVollstaendig();
     void stile();
     void navigation();
+    void navigationEinmalJeKlick();
     void geteilteFelder();
     void beendenAbbrechenUndNein();
     void beendenJaSpeichert();
@@ -336,6 +339,41 @@ void TestHauptform::navigation()
     QVERIFY(Dialoge::protokoll().isEmpty());
 }
 
+void TestHauptform::navigationEinmalJeKlick()
+{
+    // Desktops that activate items on a single click send "clicked" and
+    // "activated" for one click; the entry must still run once.
+    class EinfachKlick : public QProxyStyle
+    {
+    public:
+        int styleHint(StyleHint hint, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override
+        {
+            if (hint == SH_ItemView_ActivateItemOnSingleClick)
+                return 1;
+            return QProxyStyle::styleHint(hint, o, w, r);
+        }
+    };
+    QApplication::setStyle(new EinfachKlick);
+    TestUmgebung::setzeProgrammpfad(m_prog);
+    Hauptform h;
+    h.resize(1000, 700);
+    h.show();
+    h.starten(QString());
+    h.MenueStil_Click(1);
+    int aufgerufen = 0;
+    h.aktionAnmelden(QStringLiteral("GOÄ"), [&aufgerufen] { ++aufgerufen; });
+    QListWidgetItem *item = h.sideBar()->eintrag(QStringLiteral("GOÄ"));
+    QListWidget *liste = item->listWidget();
+    h.sideBar()->setCurrentWidget(liste);
+    QVERIFY(QTest::qWaitForWindowExposed(&h));
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(item).center());
+    QCOMPARE(aufgerufen, 1);
+    liste->setCurrentItem(item);
+    QTest::keyClick(liste, Qt::Key_Return);
+    QCOMPARE(aufgerufen, 2);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+}
+
 void TestHauptform::geteilteFelder()
 {
     TestUmgebung::setzeProgrammpfad(m_prog);
@@ -392,7 +430,10 @@ void TestHauptform::beendenJaSpeichert()
     h.setAntragText(QStringLiteral("BR Münster"));
     h.feld(QStringLiteral("Personalnummer"))->setText(QStringLiteral("  4711  "));
     int antraege = 0;
-    h.aktionAnmelden(QStringLiteral("AntragSpeichernBeimBeenden"), [&antraege] { ++antraege; });
+    h.setAntragSpeicherung([&antraege] {
+        ++antraege;
+        return true;
+    });
     Dialoge::antworte(QMessageBox::Yes);
     QVERIFY(h.Ende_Knopf_Click());
     QCOMPARE(antraege, 1);
