@@ -30,6 +30,8 @@ LadenForm::LadenForm(const QString &datenbankpfad, QWidget *parent)
     m_daten->setAbfrage(Antragsdatenbank::listeNeuesteZuerst());
     m_daten->setAnzeigespalten({{QStringLiteral("Antragsdatum"), QStringLiteral("Antragsdatum")},
                                 {QStringLiteral("Bemerkung"), QStringLiteral("Bemerkung")}});
+    m_daten->setDatumsspalten({QStringLiteral("Antragsdatum"), QStringLiteral("eingereicht"), QStringLiteral("zurück"),
+                               QStringLiteral("Bescheidvom")});
 
     m_liste = new QTableView(this);
     m_liste->setObjectName(QStringLiteral("Liste"));

@@ -78,8 +78,9 @@ bool Rechnungspositionen::numerieren(qint64 start, QString *fehler)
 {
     if (istLeer())
         return true;
-    const qint64 letzte = start + anzahl() - 1;
-    if (start < std::numeric_limits<qint16>::min() || letzte > std::numeric_limits<qint16>::max()) {
+    // Checked before adding, so a start near the end of qint64 cannot wrap.
+    if (start < std::numeric_limits<qint16>::min()
+        || start > qint64(std::numeric_limits<qint16>::max()) - (anzahl() - 1)) {
         if (fehler)
             *fehler = numerierenFehlertext();
         return false;

@@ -81,7 +81,7 @@ Version2Import::Inhalt Version2Import::lesen(const QString &text)
     if (e.isEmpty())
         return inhalt;
     inhalt.hatDatum = true;
-    inhalt.antragsdatum = e.first();
+    inhalt.antragsdatum = datum(e.first());
     for (int i = 1; i < e.size(); i += GruppenGroesse)
         inhalt.gruppen.append(e.mid(i, GruppenGroesse));
     return inhalt;

@@ -62,9 +62,12 @@ QVariant Datenquelle::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    const QVariant v = m_daten.wert(index.row(), spalte(index.column()));
+    const QString name = spalte(index.column());
+    const QVariant v = m_daten.wert(index.row(), name);
     if (!v.isValid())
         return {};
+    if (!m_datumsspalten.contains(name))
+        return v;
     // Date columns hold ISO text; show them the German way.
     const QString s = v.toString();
     if (s.size() >= 10 && s.at(4) == u'-' && s.at(7) == u'-' && QDate::fromString(s.left(10), Qt::ISODate).isValid())

@@ -19,6 +19,8 @@ public:
     QString abfrage() const { return m_sql; }
     // Columns shown: column name and caption. Without any, all columns show.
     void setAnzeigespalten(const QList<QPair<QString, QString>> &spalten);
+    // Columns that hold dates as ISO text; only these show as dd.mm.yyyy.
+    void setDatumsspalten(const QStringList &spalten) { m_datumsspalten = spalten; }
 
     bool aktualisieren(); // runs the statement again
     Datensatz &datensatz() { return m_daten; }
@@ -37,6 +39,7 @@ private:
     QString m_sql;
     QVariantList m_werte;
     QList<QPair<QString, QString>> m_anzeige;
+    QStringList m_datumsspalten;
     Datenbank m_db;
     Datensatz m_daten;
 };

@@ -193,6 +193,7 @@ void TestLedgerCore::numerieren_data()
     QTest::newRow("weit-darueber") << qint64(100000) << 1 << false;
     QTest::newRow("negativ") << qint64(-5) << 3 << true;
     QTest::newRow("unter-minimum") << qint64(-40000) << 2 << false;
+    QTest::newRow("nahe-int64-ende") << std::numeric_limits<qint64>::max() - 1 << 3 << false;
 }
 
 void TestLedgerCore::numerieren()
@@ -755,7 +756,7 @@ void TestLedgerCore::version2Dateien_data()
     QTest::newRow("normal") << "normal.txt" << "15.03.2001" << 2 << 10 << "K3";
     QTest::newRow("unvollstaendig") << "unvollstaendig.txt" << "15.03.2001" << 2 << 5 << "A";
     QTest::newRow("ohne-datum") << "ohne_datum.txt" << "kein Datum" << 1 << 10 << "A";
-    QTest::newRow("basic-datum") << "basic_datum.txt" << "#2001-03-15#" << 1 << 10 << "E";
+    QTest::newRow("basic-datum") << "basic_datum.txt" << "15.03.2001" << 1 << 10 << "E";
     QTest::newRow("windows1252") << "windows1252.txt" << "15.03.2001" << 1 << 10 << "K3";
     QTest::newRow("viele") << "viele.txt" << "15.03.2001" << 250 << 10 << "A";
     QTest::newRow("leer") << "leer.txt" << "" << 0 << 0 << "";

@@ -263,8 +263,14 @@ void TestDatenbank::datenquelle()
     q.setAbfrage(QStringLiteral("select * from \"Anträge\" order by Antragsdatum DESC"));
     q.setAnzeigespalten({{QStringLiteral("Antragsdatum"), QStringLiteral("Antragsdatum")},
                          {QStringLiteral("Bemerkung"), QStringLiteral("Bemerkung")}});
+    q.setDatumsspalten({QStringLiteral("Antragsdatum")});
     QVERIFY(q.aktualisieren());
     QCOMPARE(q.rowCount(), 3);
+    // Only date columns are rewritten: a remark that starts like a date stays whole.
+    const QString bemerkung = QStringLiteral("2001-03-10 Zahnarzt Dr. Weber");
+    QVERIFY(q.datenbank().ausfuehren(QStringLiteral("update \"Anträge\" set Bemerkung = ?"), {bemerkung}));
+    QVERIFY(q.aktualisieren());
+    QCOMPARE(q.data(q.index(0, 1)).toString(), bemerkung);
     QCOMPARE(q.columnCount(), 2);
     QCOMPARE(q.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Bemerkung"));
     QCOMPARE(q.data(q.index(0, 0)).toString(), QStringLiteral("15.03.2001"));

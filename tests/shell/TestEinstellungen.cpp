@@ -26,6 +26,7 @@ private Q_SLOTS:
     void schluesselAnlegenStufenweise();
     void teilAbtrennen();
     void dateiIstLesbarUndBearbeitbar();
+    void handgeschriebenesBleibt();
     void kaputteDateiGibtVorgaben();
     void hostileDateien_data();
     void hostileDateien();
@@ -150,6 +151,32 @@ void TestEinstellungen::dateiIstLesbarUndBearbeitbar()
     QVERIFY(TextFile::write(m_datei, text, TextFile::Encoding::Utf8));
     QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("XPos")), QStringLiteral("100"));
     QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("Pfad")), QStringLiteral("/opt/velmora"));
+}
+
+void TestEinstellungen::handgeschriebenesBleibt()
+{
+    // Comments and lines the program cannot read survive its writes, in place.
+    QFile f(m_datei);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("; meine Notiz oben\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Allgemein]\n"
+            "; Pfad zum Archiv, bitte nicht ändern\n"
+            "Pfad=/home/anna/Beihilfe\n"
+            "\"Stil\"=dword:00000001\n");
+    f.close();
+    Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("Stil"), 3);
+    Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("XPos"), 10);
+    QString erster;
+    QVERIFY(TextFile::read(m_datei, &erster));
+    for (const char *z : {"; meine Notiz oben\n", "; Pfad zum Archiv, bitte nicht ändern\nPfad=/home/anna/Beihilfe\n"
+                                                   "\"Stil\"=dword:00000003\n\"XPos\"=dword:0000000a\n"})
+        QVERIFY2(erster.contains(QString::fromUtf8(z)), qPrintable(erster));
+    QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("Stil")), QStringLiteral("3"));
+    // Writing again changes nothing more: no line is doubled or lost.
+    Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("Stil"), 3);
+    QString zweiter;
+    QVERIFY(TextFile::read(m_datei, &zweiter));
+    QCOMPARE(zweiter, erster);
 }
 
 void TestEinstellungen::kaputteDateiGibtVorgaben()
