@@ -115,6 +115,21 @@ Rechnungspositionen musterbelege(bool lbv, int proSeite, Mischung mischung = Mis
     return t;
 }
 
+// The labels of the crossed boxes: the text just right of each cross.
+QStringList angekreuzt(const Aufzeichnungsflaeche &f)
+{
+    QStringList out;
+    for (const Aufzeichnungsflaeche::Strich &s : f.striche()) {
+        const bool diagonale = s.x2 - s.x1 > 2 && s.x2 - s.x1 < 4 && s.y2 - s.y1 > 2 && s.y2 - s.y1 < 4;
+        if (!diagonale)
+            continue;
+        for (const Aufzeichnungsflaeche::Text &t : f.texte())
+            if (t.blattX > s.x2 && t.blattX < s.x2 + 4 && t.blattY > s.y1 - 3 && t.blattY < s.y2)
+                out.append(t.text);
+    }
+    return out;
+}
+
 // Lists the faults one per line (a QVERIFY2 message would be cut short);
 // true when there are none.
 bool keine(const QStringList &fehler)
@@ -344,6 +359,41 @@ private Q_SLOTS:
         QVERIFY2(keine(fehler), "receipts missing or printed twice");
     }
 
+    // The box beside the date from which changes apply is ticked by that
+    // date, the statement on sections 3 to 5 by its own answer.
+    void aenderungenAngekreuzt()
+    {
+        int seiten = 0;
+        for (const QString &name : m_layouts) {
+            bool mitAenderungen = false;
+            for (const Layoutzeile &z : layout(name, false))
+                mitAenderungen = mitAenderungen || z.Inhalt.toString() == QStringLiteral("Datenänderung2");
+            if (!mitAenderungen)
+                continue;
+            ++seiten;
+            for (const bool datum : {true, false}) {
+                Feldtabelle felder = m_muster;
+                felder.setzen(QStringLiteral("2Datenänderung"), datum ? QStringLiteral("1") : QStringLiteral("0"));
+                felder.setzen(QStringLiteral("2Datenänderung2"), datum ? QStringLiteral("0") : QStringLiteral("1"));
+                Druckauftrag a;
+                a.variante = Druckvariante::fuer(Druckvariante::Aufrufer::Antrag);
+                a.variante.fortschritt = false;
+                a.datenbank = m_db;
+                a.layout = name;
+                a.komplett = true;
+                a.felder = &felder;
+                Aufzeichnungsflaeche f(Aufzeichnungsflaeche::Metrik::Schrift);
+                QVERIFY(Layoutinterpreter::drucken(a, f).ok);
+                const QStringList kreuze = angekreuzt(f);
+                const QString wo = name + (datum ? QStringLiteral(" Datum") : QStringLiteral(" Bereiche 3-5"));
+                QVERIFY2(kreuze.contains(QStringLiteral("Änderungen ab")) == datum, qPrintable(wo));
+                QVERIFY2(kreuze.contains(QStringLiteral("in den Bereichen 3 - 5 haben sich")) == !datum,
+                         qPrintable(wo));
+            }
+        }
+        QVERIFY(seiten >= 8);
+    }
+
     // Whatever the claimant enters on the screens reaches some printed
     // page; only settings and second views of an answer stay off paper.
     void alleAngabenGedruckt()
@@ -352,8 +402,6 @@ private Q_SLOTS:
             // printing and export settings
             QStringLiteral("Druckername"), QStringLiteral("Druckoffset"), QStringLiteral("Euroformularbenutzen"),
             QStringLiteral("Tarvik"),
-            // follows the date from which changes apply, which prints itself
-            QStringLiteral("Datenänderung"),
             // copy of the personnel number
             QStringLiteral("Personalnummer2"),
             // the totals print once, in the currency of the application

@@ -29,6 +29,7 @@ const char *const kFelddatei = "Testformular\r\n"
                                "1Gültigkeit:=01.01.2001\r\n"
                                "1AntragstellerDatum:=01.02.2003\r\n"
                                "1Druckoffset:=0\r\n"
+                               "1Kopf1:=Bereiche 3 - 5 geändert\r\n"
                                "---Ende---\r\n";
 
 // The top of a word on the page in millimetres, from pdftotext -bbox.
@@ -149,6 +150,26 @@ private Q_SLOTS:
                  0);
     }
 
+    // The answers of the dialog's change fields, each in its own place.
+    void aenderungen()
+    {
+        const QString g = m_aus + QStringLiteral("g.pdf");
+        QCOMPARE(starten({QStringLiteral("--gueltig-ab"), QStringLiteral("1.7.2004"), QStringLiteral("--seite"),
+                          QStringLiteral("vorderseite"), QStringLiteral("--pdf"), g})
+                     .code,
+                 0);
+        QString text = pdfText(g);
+        QVERIFY2(text.contains(QStringLiteral("01.07.2004")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("Bereiche 3 - 5")));
+        QCOMPARE(starten({QStringLiteral("--aenderungen-3-5"), QStringLiteral("--seite"), QStringLiteral("vorderseite"),
+                          QStringLiteral("--pdf"), g})
+                     .code,
+                 0);
+        text = pdfText(g);
+        QVERIFY2(text.contains(QStringLiteral("Bereiche 3 - 5 geändert")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("2004")));
+    }
+
     void png()
     {
         const QString datei = m_aus + QStringLiteral("v.png");
@@ -192,6 +213,9 @@ private Q_SLOTS:
                                        << true << "Bitte genau eine Ausgabe angeben";
         QTest::newRow("Offset kein Wert") << QStringList{"--offset", "fünf", "--seite", "vorderseite", "--pdf", "a.pdf"}
                                           << true << "Der Offset \"fünf\" ist keine Zahl";
+        QTest::newRow("Gültigkeit kein Datum") << QStringList{"--gueltig-ab", "morgen", "--seite", "vorderseite",
+                                                               "--pdf", "a.pdf"}
+                                                << true << "Das Datum \"morgen\" zu --gueltig-ab ist ungültig";
         QTest::newRow("Option unbekannt") << QStringList{"--farbe", "--seite", "vorderseite", "--pdf", "a.pdf"} << true
                                           << "Unbekannte Angabe: --farbe";
         QTest::newRow("Wert fehlt") << QStringList{"--seite"} << true << "Zu --seite fehlt der Wert.";

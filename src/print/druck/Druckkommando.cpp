@@ -11,6 +11,7 @@
 #include "print/Layoutinterpreter.h"
 #include "print/PdfFlaeche.h"
 #include "print/druck/MehrseitenPdf.h"
+#include "shell/GermanDate.h"
 #include "shell/GermanMoney.h"
 #include "shell/Registry.h"
 #include "shell/Verzeichnisse.h"
@@ -23,8 +24,10 @@ namespace {
 struct Optionen
 {
     QString programm, daten, formular, seite, pdf, png, offset, antrag;
+    QString gueltigAb; // date from which changes apply, dd.mm.yyyy or empty
     int block = 0;
     bool euro = false, erstantrag = false, komplett = false, quer = false, offsetGesetzt = false;
+    bool aenderungen35 = false; // changes in sections 3 to 5
     int dpi = 150;
 };
 
@@ -180,10 +183,12 @@ QString Druckkommando::hilfe()
     return QStringLiteral(
         "Aufruf: velmora-druck [--programm VERZ] [--daten VERZ] [--formular NAME] [--euro] [--erstantrag]\n"
         "                      [--komplett] [--quer] [--offset MM] --seite SEITE (--pdf DATEI | --png DATEI [--dpi N])\n"
-        "                      [--antrag KENNUNG] [--block K]\n"
+        "                      [--gueltig-ab DATUM] [--aenderungen-3-5] [--antrag KENNUNG] [--block K]\n"
         "SEITE: vorderseite, rueckseite, vorderseite-komplett, rueckseite-komplett, pflege-vorderseite,\n"
         "       pflege-rueckseite, pflege-vorderseite-komplett, pflege-rueckseite-komplett, layout:NAME,\n"
         "       aufwendungen-1 bis aufwendungen-4 (mit --block K, ab 0) oder versicherung\n"
+        "--gueltig-ab: Änderungen gültig ab DATUM (TT.MM.JJJJ); --aenderungen-3-5: in den Bereichen 3 - 5\n"
+        "haben sich Änderungen ergeben.\n"
         "--antrag lädt den gespeicherten Antrag KENNUNG aus anträge.mdb im Datenverzeichnis.\n");
 }
 
@@ -219,6 +224,17 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
             ok = wert(&o.png);
         else if (a == QLatin1String("--antrag"))
             ok = wert(&o.antrag);
+        else if (a == QLatin1String("--gueltig-ab")) {
+            QString d;
+            ok = wert(&d);
+            if (ok && !d.trimmed().isEmpty()) {
+                const std::optional<QDate> datum = GermanDate::parse(d.trimmed());
+                if (!datum)
+                    return fehler(2, QStringLiteral("Das Datum \"%1\" zu --gueltig-ab ist ungültig (TT.MM.JJJJ).\n").arg(d));
+                o.gueltigAb = GermanDate::format(*datum);
+            }
+        } else if (a == QLatin1String("--aenderungen-3-5"))
+            o.aenderungen35 = true;
         else if (a == QLatin1String("--block")) {
             QString b;
             ok = wert(&b);
@@ -317,12 +333,13 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
     }
 
     // 5. The fields as a freshly started program collects them: the answers
-    // that only count for one run are empty, the first-application box is
-    // the option, and the print options override the field file.
+    // that only count for one run come from the options (as the print
+    // dialog sets them: a date ticks "Datenänderung"), the first-application
+    // box is the option, and the print options override the field file.
     Feldtabelle &felder = inhalt.tabelle;
-    felder.setzen(QStringLiteral("1Gültigkeit"), QString());
-    felder.setzen(QStringLiteral("2Datenänderung"), QStringLiteral("0"));
-    felder.setzen(QStringLiteral("2Datenänderung2"), QStringLiteral("0"));
+    felder.setzen(QStringLiteral("1Gültigkeit"), o.gueltigAb);
+    felder.setzen(QStringLiteral("2Datenänderung"), o.gueltigAb.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+    felder.setzen(QStringLiteral("2Datenänderung2"), o.aenderungen35 ? QStringLiteral("1") : QStringLiteral("0"));
     felder.setzen(QStringLiteral("2Erstantragstellung"), o.erstantrag ? QStringLiteral("1") : QStringLiteral("0"));
     if (o.offsetGesetzt)
         felder.setzen(QStringLiteral("1Druckoffset"), o.offset);

@@ -22,6 +22,7 @@ INSERT INTO Antragsdruck (Antrag, Art, x, y, BeginnY, "Höhe", Breite, Inhalt, "
  ('T-V', 1, 8, 70, 0, 0, 0, 'Erstantrag', 9, 'N'),
  ('T-V', 1, 2, 80, 0, 0, 0, 'Änderungen gültig ab', 9, 'N'),
  ('T-V', 11, 40, 80, 0, 0, 0, 'Datenänderung$Gültigkeit', 9, 'N'),
+ ('T-V', 11, 100, 80, 0, 0, 0, 'Datenänderung2$Kopf1', 9, 'N'),
  ('T-V', 11, 2, 90, 0, 0, 0, 'Ort, AntragstellerDatum', 10, 'N'),
  ('T-R', 1, 2, 11, 0, 0, 0, 'Rückseite Test', 12, 'F'),
  ('T-PV', 1, 2, 11, 0, 0, 0, 'Pflege quer', 12, 'F'),
