@@ -1,6 +1,41 @@
 #include "print/Formularkatalog.h"
 
+#include "print/Layoutquelle.h"
 #include "shell/Datenbank.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+bool Formularkatalog::lesbar(const QString &datenbankpfad, QString *grund)
+{
+    auto nein = [grund](const QString &text) {
+        if (grund)
+            *grund = text;
+        return false;
+    };
+    if (!QFileInfo(datenbankpfad).isFile())
+        return nein(QStringLiteral("die Datei fehlt"));
+    if (!Datenbank::istSqliteDatei(datenbankpfad))
+        return nein(QStringLiteral("die Datei ist keine Datenbank"));
+    Datenbank db;
+    QString fehler;
+    if (!db.oeffnen(datenbankpfad, Datenbank::Modus::NurLesen, &fehler))
+        return nein(fehler);
+    for (const QString &tabelle : {QStringLiteral("Formulare"), Layoutquelle::Tabelle, Layoutquelle::TabelleEuro})
+        if (!db.hatTabelle(tabelle))
+            return nein(QStringLiteral("die Tabelle %1 fehlt").arg(tabelle));
+    return true;
+}
+
+QString Formularkatalog::unlesbarMeldung(const QString &datenbankpfad, const QString &grund)
+{
+    const QString pfad = QDir::toNativeSeparators(datenbankpfad);
+    if (!QFileInfo(datenbankpfad).isFile())
+        return QStringLiteral("Die Druckdatenbank %1 fehlt.").arg(pfad);
+    return QStringLiteral("Die Druckdatenbank %1 ist beschädigt (%2). Bitte spielen Sie die mitgelieferte "
+                          "Datei erneut ein.")
+        .arg(pfad, grund);
+}
 
 QStringList Formularkatalog::formularliste(const QString &datenbankpfad)
 {

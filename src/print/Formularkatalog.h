@@ -18,4 +18,11 @@ public:
     // first: a database that cannot be read, a name that matches no row or a
     // Null column keep what the entry held. Returns whether a row was found.
     static bool Formulare_laden(const QString &datenbankpfad, const QString &name, Katalogeintrag &eintrag);
+
+    // Whether the file is a print-layout database at all: a SQLite file with
+    // the tables of the form kinds and the layouts. False and the reason
+    // (German) for a file that is damaged, foreign or not there.
+    static bool lesbar(const QString &datenbankpfad, QString *grund = nullptr);
+    // The message for a print-layout database that is missing or damaged.
+    static QString unlesbarMeldung(const QString &datenbankpfad, const QString &grund);
 };

@@ -3,6 +3,7 @@
 #include "fields/Feldtabelle.h"
 #include "fields/Zusatzfeldtabelle.h"
 #include "print/Belegquelle.h"
+#include "print/Formularkatalog.h"
 #include "print/Fortschritt.h"
 #include "print/Layoutquelle.h"
 #include "print/Seitenflaeche.h"
@@ -177,15 +178,17 @@ std::optional<Layout> Layoutinterpreter::vorlage(const Druckauftrag &auftrag, QS
             *fehler = text;
         return std::nullopt;
     };
+    // A damaged database is no missing layout: an empty catalogue entry or
+    // unreadable rows come from the file, not from the form kind.
+    QString grund;
+    if (!Formularkatalog::lesbar(auftrag.datenbank, &grund))
+        return melden(Formularkatalog::unlesbarMeldung(auftrag.datenbank, grund));
     if (auftrag.layout.isEmpty())
         return melden(QStringLiteral("Druckvorlage nicht gefunden: für diese Seite ist keine Vorlage hinterlegt."));
-    QString grund;
     const bool euro = auftrag.variante.euroSchalter && auftrag.euro;
     std::optional<Layout> layout = Layoutquelle::lesen(auftrag.datenbank, auftrag.layout, euro, &grund);
     if (!layout)
-        return melden(QStringLiteral("Druckvorlage \"%1\" nicht gefunden: die Druckdatenbank %2 lässt sich nicht "
-                                     "lesen.\n%3")
-                          .arg(auftrag.layout, QDir::toNativeSeparators(auftrag.datenbank), grund));
+        return melden(Formularkatalog::unlesbarMeldung(auftrag.datenbank, grund));
     if (layout->isEmpty())
         return melden(nichtGefunden(auftrag.layout) + (euro ? QStringLiteral(" (Euro-Ausgabe)") : QString()));
     return layout;

@@ -7,6 +7,7 @@
 #include "print/Aufzeichnungsflaeche.h"
 #include "print/Fortschritt.h"
 #include "print/Layoutinterpreter.h"
+#include "shell/Datenbank.h"
 
 #include <QGuiApplication>
 
@@ -543,7 +544,7 @@ private Q_SLOTS:
             {db, QStringLiteral("DA"), true, QStringLiteral("Druckvorlage \"DA\" nicht gefunden. (Euro-Ausgabe)")},
             {db, QString(), false, QStringLiteral("Druckvorlage nicht gefunden")},
             {verzeichnis + QStringLiteral("nicht.mdb"), QStringLiteral("DA"), false,
-             QStringLiteral("Druckvorlage \"DA\" nicht gefunden: die Druckdatenbank")},
+             QStringLiteral("Die Druckdatenbank %1 fehlt.").arg(verzeichnis + QStringLiteral("nicht.mdb"))},
         };
         for (const Fall &fall : faelle) {
             a.datenbank = fall.datenbank;
@@ -565,8 +566,24 @@ private Q_SLOTS:
         a.layout = QStringLiteral("DA");
         a.euro = false;
         Aufzeichnungsflaeche f;
-        QVERIFY(!Layoutinterpreter::drucken(a, f).ok);
+        Druckergebnis e = Layoutinterpreter::drucken(a, f);
+        QVERIFY(!e.ok);
         QVERIFY(f.aufrufe().isEmpty());
+        const QString beschaedigt = QStringLiteral("Die Druckdatenbank %1 ist beschädigt");
+        QVERIFY2(e.fehler.startsWith(beschaedigt.arg(kaputt.fileName())), qPrintable(e.fehler));
+        // A database without the form kinds leaves every catalogue entry
+        // empty: that is the file's fault, not a missing layout.
+        const QString ohne = verzeichnis + QStringLiteral("ohne.mdb");
+        QVERIFY(Datenbank::erstellen(ohne));
+        {
+            Datenbank d;
+            QVERIFY(d.oeffnen(ohne));
+            QVERIFY(d.ausfuehren(QStringLiteral("create table Antragsdruck (Antrag text)")));
+        }
+        a.datenbank = ohne;
+        a.layout.clear();
+        e = Layoutinterpreter::drucken(a, f);
+        QVERIFY2(e.fehler.startsWith(beschaedigt.arg(ohne)), qPrintable(e.fehler));
     }
 
     void fortschritt()

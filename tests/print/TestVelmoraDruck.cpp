@@ -245,6 +245,19 @@ private Q_SLOTS:
                          false);
         QCOMPARE(l.code, 1);
         QVERIFY2(l.fehler.startsWith(QStringLiteral("Die Druckdatenbank")), qPrintable(l.fehler));
+        // A damaged file is named as such, not as a missing form kind.
+        QFile kaputt(leer + QStringLiteral("drucken.mdb"));
+        QVERIFY(kaputt.open(QIODevice::WriteOnly));
+        kaputt.write("\x13\x37 kein SQLite");
+        kaputt.close();
+        l = starten({QStringLiteral("--programm"), leer, QStringLiteral("--formular"), QStringLiteral("Testformular"),
+                     QStringLiteral("--seite"), QStringLiteral("vorderseite"), QStringLiteral("--pdf"),
+                     m_aus + QStringLiteral("n.pdf")},
+                    false);
+        QCOMPARE(l.code, 1);
+        QVERIFY2(l.fehler.startsWith(QStringLiteral("Die Druckdatenbank %1 ist beschädigt").arg(kaputt.fileName())),
+                 qPrintable(l.fehler));
+        QVERIFY(!QFile::exists(m_aus + QStringLiteral("n.pdf")));
         // A data directory without a field file names no form kind.
         const QString daten = TestUmgebung::neuesVerzeichnis(QStringLiteral("daten"));
         l = starten({QStringLiteral("--daten"), daten, QStringLiteral("--seite"), QStringLiteral("vorderseite"),

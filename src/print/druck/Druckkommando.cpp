@@ -293,6 +293,9 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
     const QString datenbank = programm + Formularkatalog::Dateiname;
     if (!QFileInfo(datenbank).isFile())
         return fehler(1, QStringLiteral("Die Druckdatenbank %1 fehlt.\n").arg(nativ(datenbank)));
+    QString schaden;
+    if (!Formularkatalog::lesbar(datenbank, &schaden))
+        return fehler(1, Formularkatalog::unlesbarMeldung(datenbank, schaden) + u'\n');
 
     // 3. Fields and form kind from the field file.
     Felddatei::Inhalt inhalt;
