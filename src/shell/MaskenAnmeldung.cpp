@@ -1,12 +1,18 @@
 #include "shell/MaskenAnmeldung.h"
 
+#include "addresses/AddressesScreens.h"
 #include "forms/FormsScreens.h"
 #include "ledger/LedgerScreens.h"
 #include "print/PrintScreens.h"
+#include "privatekv/PrivatekvScreens.h"
+#include "reference/ReferenceScreens.h"
 
 void velmoraMaskenAnmelden(Hauptform &hauptform)
 {
     forms::anmelden(hauptform);
     ledger::anmelden(hauptform);
     print::anmelden(hauptform);
+    privatekv::anmelden(hauptform);
+    reference::anmelden(hauptform);
+    addresses::anmelden(hauptform);
 }
