@@ -130,6 +130,8 @@ QString Aufwendungsbelege::wert(const QString &name, const Rechnungsposition &r,
                 w = r.Arzt.getrimmt();
             else if (name == QLatin1String("PflegepauschaleVersicherungsbetrag"))
                 w = betrag(r.Versicherung);
+            else if (name == QLatin1String("PflegepauschaleVersicherungsbetragAW"))
+                w = betrag(r.Versicherung * faktor(euro, antragInEuro));
         } else {
             if (name == QLatin1String("PflegeBelegnummer"))
                 w = QString::number(r.Beleg);
@@ -141,6 +143,11 @@ QString Aufwendungsbelege::wert(const QString &name, const Rechnungsposition &r,
                 w = betrag(r.Rechnung);
             else if (name == QLatin1String("PflegeVersicherungsbetrag"))
                 w = betrag(r.Versicherung);
+            // In the application's currency, for lists without a currency column.
+            else if (name == QLatin1String("PflegeRechnungsbetragAW"))
+                w = betrag(r.Rechnung * faktor(euro, antragInEuro));
+            else if (name == QLatin1String("PflegeVersicherungsbetragAW"))
+                w = betrag(r.Versicherung * faktor(euro, antragInEuro));
         }
     }
 
@@ -163,6 +170,10 @@ QString Aufwendungsbelege::wert(const QString &name, const Rechnungsposition &r,
                 w = betragOderLeer(r.Rechnung);
             else if (rest == QLatin1String("Erstattung"))
                 w = betragOderLeer(r.Versicherung);
+            else if (rest == QLatin1String("RechnungAW"))
+                w = betragOderLeer(r.Rechnung * faktor(euro, antragInEuro));
+            else if (rest == QLatin1String("ErstattungAW"))
+                w = betragOderLeer(r.Versicherung * faktor(euro, antragInEuro));
             else if (rest == QLatin1String("Nummer"))
                 w = r.Empfaenger.text();
         }

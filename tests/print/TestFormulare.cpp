@@ -359,6 +359,54 @@ private Q_SLOTS:
         QVERIFY2(keine(fehler), "receipts missing or printed twice");
     }
 
+    // A list without a currency column shows every amount in the currency
+    // of the application, as its totals are: a DM receipt of 19,56 in a
+    // euro application lists 10,00.
+    void betraegeInAntragswaehrung()
+    {
+        QStringList fehler;
+        int geprueft = 0;
+        for (const QString &name : m_layouts) {
+            const Verwendung v = m_verwendung.value(name);
+            bool listen = false;
+            bool waehrung = false;
+            for (const Layoutzeile &z : layout(name, true))
+                if (Layoutinterpreter::ganzzahl(z.Art).value_or(-1) >= 41) {
+                    listen = true;
+                    waehrung = waehrung || z.Inhalt.toString().contains(QStringLiteral("Währung"));
+                }
+            if (v.antragsseite || !listen || waehrung)
+                continue;
+            ++geprueft;
+            const Rechnungspositionen muster = musterbelege(v.lbv, m_proSeite.value(name, 23));
+            Rechnungspositionen dm;
+            for (Rechnungsposition r : muster.alle()) {
+                r.Rechnung = 19.56;
+                r.Versicherung = 9.78;
+                r.euro = false;
+                dm.hinzufuegen(r);
+            }
+            Aufwendungsbelege quelle(dm, true);
+            quelle.setBereich(1, v.lbv ? dm.anzahl() : std::min(dm.anzahl(), m_proSeite.value(name, 23)));
+            Druckauftrag a = listenauftrag(name, quelle);
+            a.euro = true;
+            Aufzeichnungsflaeche f;
+            QVERIFY(Layoutinterpreter::drucken(a, f).ok);
+            int umgerechnet = 0;
+            for (const Aufzeichnungsflaeche::Text &t : f.texte()) {
+                const QString text = t.text.trimmed();
+                if (text == QLatin1String("19,56") || text == QLatin1String("9,78"))
+                    fehler.append(name + QStringLiteral(": DM amount ") + text);
+                umgerechnet += text == QLatin1String("10,00") || text == QLatin1String("5,00");
+            }
+            if (umgerechnet == 0)
+                fehler.append(name + QStringLiteral(": no amount listed"));
+        }
+        fehler.removeDuplicates();
+        QVERIFY2(keine(fehler), "amounts not in the application's currency");
+        QVERIFY(geprueft >= 4);
+    }
+
     // The box beside the date from which changes apply is ticked by that
     // date, the statement on sections 3 to 5 by its own answer.
     void aenderungenAngekreuzt()
