@@ -5,6 +5,7 @@
 #include "ledger/Summen.h"
 #include "print/Aufwendungsbelege.h"
 #include "print/Katalogeintrag.h"
+#include "shell/GermanMoney.h"
 
 const QStringList &Aufwendungsseiten::personen()
 {
@@ -81,6 +82,31 @@ QVector<Aufwendungsseiten::Person> Aufwendungsseiten::personensummen(const Rechn
         out[i].summe += r.Rechnung * Aufwendungsbelege::faktor(r.euro, antragInEuro);
     }
     return out;
+}
+
+QVector<Aufwendungsseiten::Bereich> Aufwendungsseiten::versicherungsseiten(const Rechnungspositionen &tabelle,
+                                                                           const QString &person, int proSeite)
+{
+    QVector<Bereich> seiten;
+    int aufSeite = 0;
+    for (int nr = 1; nr <= tabelle.anzahl(); ++nr) {
+        QString code = tabelle.slot(nr).Empfaenger.text();
+        code.remove(u' ');
+        if (code != person)
+            continue;
+        if (seiten.isEmpty() || aufSeite == std::max(proSeite, 1)) {
+            seiten.append(Bereich{nr, nr});
+            aufSeite = 0;
+        }
+        seiten.last().bis = nr;
+        ++aufSeite;
+    }
+    return seiten;
+}
+
+QString Aufwendungsseiten::versicherungssumme(const Person &person, bool letzteSeite)
+{
+    return letzteSeite ? GermanMoney::format(person.summe) : QStringLiteral("siehe nächste Seite");
 }
 
 QString Aufwendungsseiten::summentag(const QString &feldname)

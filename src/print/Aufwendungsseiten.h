@@ -58,6 +58,17 @@ public:
     // The seven persons with their receipt count and invoice total.
     static QVector<Person> personensummen(const Rechnungspositionen &tabelle, bool antragInEuro);
 
+    // Receipt lines of the insurance list's page (its layout ZAARV).
+    static constexpr int VersicherungProSeite = 40;
+    // The pages of one person's insurance list: ranges of receipt numbers
+    // that hold at most proSeite receipts of that person each; none when
+    // the person has no receipt.
+    static QVector<Bereich> versicherungsseiten(const Rechnungspositionen &tabelle, const QString &person,
+                                                int proSeite = VersicherungProSeite);
+    // What the total field of a page of a person's list shows: the total on
+    // the last page, on every other page where to find it.
+    static QString versicherungssumme(const Person &person, bool letzteSeite);
+
     // The tag under which a shared total field of the main window is stored.
     static QString summentag(const QString &feldname);
     // The totals of the receipts written into a field table as the main

@@ -204,34 +204,41 @@ bool Druckfunktion::Drucken_Knopf_Click(int index)
         }
         return seiteAusgeben();
     }
-    // One list per person who has receipts, in the fixed order.
+    // One list per person who has receipts, in the fixed order; a long list
+    // goes on over further pages, the total on the last.
     const QVector<Aufwendungsseiten::Person> personen = Aufwendungsseiten::personensummen(tabelle(), antragInEuro());
     for (const Aufwendungsseiten::Person &p : personen) {
         m_pkvp->setText(p.code);
         m_bereich->setText(Aufwendungsseiten::Versicherungslayout);
         m_querformat->setChecked(false);
-        if (QLineEdit *e = m_hauptform.feld(QStringLiteral("Versicherungspersonensumme")))
-            e->setText(GermanMoney::format(p.summe));
-        if (p.belege > 0 && !seiteAusgeben())
-            return false;
+        QLineEdit *summe = m_hauptform.feld(QStringLiteral("Versicherungspersonensumme"));
+        if (summe)
+            summe->setText(GermanMoney::format(p.summe));
+        const QVector<Aufwendungsseiten::Bereich> seiten = Aufwendungsseiten::versicherungsseiten(tabelle(), p.code);
+        for (qsizetype i = 0; i < seiten.size(); ++i) {
+            if (summe)
+                summe->setText(Aufwendungsseiten::versicherungssumme(p, i + 1 == seiten.size()));
+            if (!seiteAusgeben(seiten.at(i)))
+                return false;
+        }
     }
     return true;
 }
 
-bool Druckfunktion::seiteAusgeben()
+bool Druckfunktion::seiteAusgeben(std::optional<Aufwendungsseiten::Bereich> vorgegeben)
 {
     if (Aufwendungen *a = ledger())
         a->einlesen();
     const Rechnungspositionen &t = tabelle();
     const int anzahl = t.anzahl();
     const int block = m_belege->count() > 0 ? m_belege->currentIndex() : -1;
-    const Aufwendungsseiten::Bereich bereich =
+    const Aufwendungsseiten::Bereich bereich = vorgegeben.value_or(
         Aufwendungsseiten::bereich(block, anzahl, Aufwendungsseiten::proSeite(m_hauptform.katalog()),
-                                   m_hauptform.antragText(), m_bereich->text());
+                                   m_hauptform.antragText(), m_bereich->text()));
     // The grand totals only on the page that ends with the last receipt;
     // afterwards the main window has them again.
     QList<QPair<QLineEdit *, QString>> geleert;
-    if (Aufwendungsseiten::summenLeeren(bereich, anzahl)) {
+    if (!vorgegeben && Aufwendungsseiten::summenLeeren(bereich, anzahl)) {
         for (const char *n : {"SummeRechnungsbetrag", "SummeVersicherungsbetrag"})
             if (QLineEdit *e = m_hauptform.feld(QString::fromLatin1(n))) {
                 geleert.append({e, e->text()});

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "print/Aufwendungsseiten.h"
 #include "print/Layoutinterpreter.h"
 
 #include <QDialog>
 #include <QList>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -53,8 +55,9 @@ private:
     const Rechnungspositionen &tabelle() const;
     bool antragInEuro() const;
     bool pflegeantrag() const;
-    // One page with the current Bereich, Querformat and pKVP.
-    bool seiteAusgeben();
+    // One page with the current Bereich, Querformat and pKVP; the receipts
+    // of the chosen block, or those of the given range.
+    bool seiteAusgeben(std::optional<Aufwendungsseiten::Bereich> bereich = std::nullopt);
     bool drucken(Druckauftrag auftrag);
     bool Vorschau(const Druckauftrag &auftrag);
 

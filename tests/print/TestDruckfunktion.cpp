@@ -5,12 +5,14 @@
 #include "TestUmgebung.h"
 
 #include "ledger/Aufwendungen.h"
+#include "print/Aufwendungsseiten.h"
 #include "print/Druckerwahl.h"
 #include "print/Druckfunktion.h"
 #include "print/Druckvorschau.h"
 #include "print/Vorschaubild.h"
 #include "shell/Datenbank.h"
 #include "shell/Dialoge.h"
+#include "shell/GermanMoney.h"
 #include "shell/Hauptform.h"
 #include "shell/TextFile.h"
 
@@ -285,6 +287,28 @@ private Q_SLOTS:
         QVERIFY(k2.contains(QStringLiteral("15,50")));
         QVERIFY(!k2.contains(QStringLiteral("20,00")));
         QCOMPARE(m_seiten[2].count(QStringLiteral("K2")), 2);
+    }
+
+    // A person's list longer than a page goes on over the next page; every
+    // receipt prints once, the total on the last page.
+    void langeVersicherungsliste()
+    {
+        starten(QStringLiteral("Testaufwendungen"));
+        belege(Aufwendungsseiten::VersicherungProSeite + 5);
+        imDialog([&](Druckfunktion *d) {
+            d->findChild<QCheckBox *>(QStringLiteral("Bildschirm"))->setChecked(true);
+            vorschauenMitschreiben(2);
+            QVERIFY(d->Drucken_Knopf_Click(4));
+        });
+        QCOMPARE(m_seiten.size(), 2);
+        const int n = Aufwendungsseiten::VersicherungProSeite;
+        const QString letzter = GermanMoney::format(n);
+        const QString erster = GermanMoney::format(n + 1);
+        const QString summe = GermanMoney::format((n + 5) * (n + 6) / 2);
+        QVERIFY(m_seiten[0].contains(letzter) && !m_seiten[0].contains(erster));
+        QVERIFY(m_seiten[0].contains(QStringLiteral("siehe nächste Seite")) && !m_seiten[0].contains(summe));
+        QVERIFY(m_seiten[1].contains(erster) && !m_seiten[1].contains(letzter));
+        QVERIFY(m_seiten[1].contains(summe));
     }
 
     void querformatUndNurInhalte()

@@ -326,6 +326,27 @@ private Q_SLOTS:
         }
     }
 
+    // A page of a person's insurance list holds as many receipts as the
+    // program puts on it: that many fit, one more does not.
+    void versicherungslisteZeilen()
+    {
+        auto probleme = [&](int anzahl) {
+            Rechnungspositionen t;
+            for (int i = 1; i <= anzahl; ++i)
+                t.hinzufuegen(beleg(i, QStringLiteral("A"), code(Kostenarten::allgemein().first())));
+            Aufwendungsbelege quelle(t, true);
+            quelle.setPerson(QStringLiteral("A"));
+            Druckauftrag a = listenauftrag(Aufwendungsseiten::Versicherungslayout, quelle);
+            a.pKVP = QStringLiteral("A");
+            Aufzeichnungsflaeche f(Aufzeichnungsflaeche::Metrik::Schrift);
+            if (!Layoutinterpreter::drucken(a, f).ok)
+                return -1;
+            return int((ausserhalb(f) + durchgestrichen(f) + ueberlappend(f)).size());
+        };
+        QCOMPARE(probleme(Aufwendungsseiten::VersicherungProSeite), 0);
+        QVERIFY(probleme(Aufwendungsseiten::VersicherungProSeite + 1) > 0);
+    }
+
     // The LBV lists together print every receipt of a full application
     // once: each group of each person in its own lines.
     void lbvVollstaendig()

@@ -133,7 +133,7 @@ int aufwendungen(const Optionen &o, const QString &datenbank, const QString &dat
         return fehler(grund.isEmpty() ? 0 : 1, grund);
     }
 
-    // One page per person with receipts.
+    // One list per person with receipts, over as many pages as it needs.
     a.layout = Aufwendungsseiten::Versicherungslayout;
     a.querformat = false;
     QString grund;
@@ -146,26 +146,29 @@ int aufwendungen(const Optionen &o, const QString &datenbank, const QString &dat
     QStringList dateien;
     int seite = 0;
     for (const Aufwendungsseiten::Person &p : Aufwendungsseiten::personensummen(tabelle, euro)) {
-        if (p.belege == 0)
-            continue;
-        ++seite;
-        a.pKVP = p.code;
-        belege.setPerson(p.code);
-        felder.setzen(QStringLiteral("1Versicherungspersonensumme"), GermanMoney::format(p.summe));
-        if (pdf) {
-            const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, *pdf);
+        const QVector<Aufwendungsseiten::Bereich> teile = Aufwendungsseiten::versicherungsseiten(tabelle, p.code);
+        for (qsizetype teil = 0; teil < teile.size(); ++teil) {
+            ++seite;
+            a.pKVP = p.code;
+            belege.setPerson(p.code);
+            belege.setBereich(teile.at(teil).von, teile.at(teil).bis);
+            felder.setzen(QStringLiteral("1Versicherungspersonensumme"),
+                          Aufwendungsseiten::versicherungssumme(p, teil + 1 == teile.size()));
+            if (pdf) {
+                const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, *pdf);
+                if (!e.ok)
+                    return fehler(1, e.fehler + u'\n');
+                continue;
+            }
+            const QFileInfo info(o.png);
+            const QString datei = info.path() + u'/' + info.completeBaseName() + u'-' + QString::number(seite)
+                                  + QStringLiteral(".png");
+            BildFlaeche bild(o.dpi, datei, PdfFlaeche::Aufloesung);
+            const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, bild);
             if (!e.ok)
                 return fehler(1, e.fehler + u'\n');
-            continue;
+            dateien << nativ(datei);
         }
-        const QFileInfo info(o.png);
-        const QString datei = info.path() + u'/' + info.completeBaseName() + u'-' + QString::number(seite)
-                              + QStringLiteral(".png");
-        BildFlaeche bild(o.dpi, datei, PdfFlaeche::Aufloesung);
-        const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, bild);
-        if (!e.ok)
-            return fehler(1, e.fehler + u'\n');
-        dateien << nativ(datei);
     }
     if (seite == 0)
         return fehler(1, QStringLiteral("Keine Belege: für keine Person ist eine Aufstellung zu drucken.\n"));
