@@ -26,8 +26,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMap>
+#include <QRadioButton>
 #include <QSet>
+#include <QStackedWidget>
 
 using namespace formularpruefung;
 
@@ -126,6 +129,29 @@ QStringList angekreuzt(const Aufzeichnungsflaeche &f)
         for (const Aufzeichnungsflaeche::Text &t : f.texte())
             if (t.blattX > s.x2 && t.blattX < s.x2 + 4 && t.blattY > s.y1 - 3 && t.blattY < s.y2)
                 out.append(t.text);
+    }
+    return out;
+}
+
+// The texts of a page by left edge: lines of one edge less than 3.6 mm
+// apart joined by a blank, with the top of the first line.
+QList<std::pair<QString, double>> spaltentexte(const Aufzeichnungsflaeche &f)
+{
+    QMap<int, QList<Aufzeichnungsflaeche::Text>> spalten;
+    for (const Aufzeichnungsflaeche::Text &t : f.texte())
+        if (!t.text.trimmed().isEmpty())
+            spalten[qRound(t.blattX * 10)].append(t);
+    QList<std::pair<QString, double>> out;
+    for (QList<Aufzeichnungsflaeche::Text> &liste : spalten) {
+        std::sort(liste.begin(), liste.end(), [](const auto &a, const auto &b) { return a.blattY < b.blattY; });
+        double zuletzt = -100;
+        for (const Aufzeichnungsflaeche::Text &t : liste) {
+            if (zuletzt > -100 && t.blattY - zuletzt < 3.6)
+                out.last().first += u' ' + t.text.trimmed();
+            else
+                out.append({t.text.trimmed(), t.blattY});
+            zuletzt = t.blattY;
+        }
     }
     return out;
 }
@@ -426,6 +452,93 @@ private Q_SLOTS:
         fehler.removeDuplicates();
         QVERIFY2(keine(fehler), "amounts not in the application's currency");
         QVERIFY(geprueft >= 4);
+    }
+
+    // A section that prints its answers only when they changed says so in
+    // its heading, on every page of the application.
+    void nurBeiAenderung()
+    {
+        QStringList fehler;
+        for (const QString &name : m_layouts) {
+            if (!m_verwendung.value(name).antragsseite)
+                continue;
+            const Layout l = layout(name, false);
+            auto oben = [](const Layoutzeile &z) {
+                return Layoutinterpreter::zahl(z.y).value_or(0) + Layoutinterpreter::zahl(z.BeginnY).value_or(0);
+            };
+            // Section bands: grey areas with a bold 9 pt heading.
+            QMap<double, QString> abschnitte;
+            for (const Layoutzeile &band : l) {
+                if (Layoutinterpreter::ganzzahl(band.Art) != 0)
+                    continue;
+                const double y0 = oben(band);
+                const double y1 = y0 + Layoutinterpreter::zahl(band.Hoehe).value_or(0);
+                for (const Layoutzeile &z : l)
+                    if (Layoutinterpreter::ganzzahl(z.Art) == 1 && z.Schrifttyp.toString() != QLatin1String("N")
+                        && Layoutinterpreter::zahl(z.Schriftgroesse) == 9.0 && oben(z) > y0 && oben(z) < y1)
+                        abschnitte[y0] += z.Inhalt.toString() + u' ';
+            }
+            for (auto it = abschnitte.constBegin(); it != abschnitte.constEnd(); ++it) {
+                const auto naechster = std::next(it);
+                const double ende = naechster == abschnitte.constEnd() ? 1e9 : naechster.key();
+                bool nurGeaendert = false;
+                for (const Layoutzeile &z : l) {
+                    const int art = Layoutinterpreter::ganzzahl(z.Art).value_or(-1);
+                    nurGeaendert = nurGeaendert || (art > 20 && art < 30 && oben(z) > it.key() && oben(z) < ende);
+                }
+                if (nurGeaendert && !it.value().contains(QStringLiteral("(nur bei Änderung)")))
+                    fehler.append(name + QStringLiteral(": ") + it.value());
+            }
+        }
+        QVERIFY2(keine(fehler), "sections printed only when changed without saying so");
+    }
+
+    // The back page has the sections of its screen, in order and with the
+    // screen's words, and section 2 the column headings of the screen.
+    void rueckseiteWieMaske()
+    {
+        QWidget *maske = m_h->maske(QStringLiteral("Rückseiteform"));
+        QVERIFY(maske);
+        QStringList titel(6);
+        for (const QRadioButton *o : maske->findChildren<QRadioButton *>(QStringLiteral("Option")))
+            titel[o->property("index").toInt()] =
+                QStringLiteral("%1. Nur auszufüllen ").arg(o->property("index").toInt() + 1) + o->text();
+        QStringList koepfe;
+        const auto *abschnitte = maske->findChild<QStackedWidget *>(QStringLiteral("Abschnitte"));
+        QVERIFY(abschnitte);
+        for (const QLabel *k : abschnitte->widget(1)->findChildren<QLabel *>())
+            if (k->frameShape() == QFrame::Panel)
+                koepfe.append(k->text());
+        QCOMPARE(koepfe.size(), 4);
+
+        int seiten = 0;
+        for (const QString &eintrag : Formularkatalog::formularliste(m_db)) {
+            Katalogeintrag e;
+            QVERIFY(Formularkatalog::Formulare_laden(m_db, eintrag.section(u';', 0, 0), e));
+            for (const int i : {1, 3}) {
+                bool quer = false;
+                const QString name = Antragsseiten::layoutname(e.Druckbereiche[i], &quer);
+                Aufzeichnungsflaeche f(Aufzeichnungsflaeche::Metrik::Schrift);
+                QVERIFY(zeichnen(name, false, f).ok);
+                ++seiten;
+                const QList<std::pair<QString, double>> texte = spaltentexte(f);
+                auto finde = [&](const QString &text) {
+                    for (const auto &[t, y] : texte)
+                        if (t.contains(text))
+                            return y;
+                    return -1.0;
+                };
+                double vorher = 0;
+                for (const QString &t : titel) {
+                    const double y = finde(t);
+                    QVERIFY2(y > vorher, qPrintable(name + QStringLiteral(": ") + t));
+                    vorher = y;
+                }
+                for (const QString &k : koepfe)
+                    QVERIFY2(finde(k) > 0, qPrintable(name + QStringLiteral(": ") + k));
+            }
+        }
+        QVERIFY(seiten > 0);
     }
 
     // The box beside the date from which changes apply is ticked by that
