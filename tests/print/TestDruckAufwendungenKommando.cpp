@@ -4,9 +4,7 @@
 #include "TestUmgebung.h"
 
 #include "ledger/Antragsdatenbank.h"
-#include "print/Aufwendungsseiten.h"
 #include "shell/Datenbank.h"
-#include "shell/GermanMoney.h"
 #include "shell/TextFile.h"
 
 #include <QDir>
@@ -117,13 +115,6 @@ private Q_SLOTS:
         p.hinzufuegen(beleg(1, QStringLiteral("A"), 300, true, QStringLiteral("Pauschale")));
         p.hinzufuegen(beleg(2, QStringLiteral("A"), 45, true));
         QVERIFY(Antragsdatenbank::speichern(db, QStringLiteral("02.06.2004"), pflege, p));
-
-        // More receipts of one person than a page of the insurance list holds.
-        Rechnungspositionen lang;
-        for (int i = 1; i <= Aufwendungsseiten::VersicherungProSeite + 5; ++i)
-            lang.hinzufuegen(beleg(i, QStringLiteral("A"), i + 0.5));
-        lang.hinzufuegen(beleg(lang.anzahl() + 1, QStringLiteral("E"), 7.75));
-        QVERIFY(Antragsdatenbank::speichern(db, QStringLiteral("03.06.2004"), kopf, lang));
         m_aus = TestUmgebung::neuesVerzeichnis(QStringLiteral("aufwendungsausgabe"));
     }
 
@@ -195,20 +186,6 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(aus(QStringLiteral("v-1.png"))));
         QVERIFY(QFile::exists(aus(QStringLiteral("v-2.png"))));
         QVERIFY(!QFile::exists(aus(QStringLiteral("v-3.png"))));
-
-        // A's list goes on over a second page; every receipt prints once.
-        l = starten({QStringLiteral("--antrag"), QStringLiteral("03.06.2004"), QStringLiteral("--seite"),
-                     QStringLiteral("versicherung"), QStringLiteral("--pdf"), aus(QStringLiteral("lang.pdf"))});
-        QVERIFY2(l.code == 0, qPrintable(l.fehler));
-        QCOMPARE(seiten(aus(QStringLiteral("lang.pdf"))), 3);
-        const QStringList lang = pdfText(aus(QStringLiteral("lang.pdf"))).split(u'\f');
-        const int n = Aufwendungsseiten::VersicherungProSeite;
-        const auto wert = [](int i) { return QStringLiteral("%1,50").arg(i); };
-        QVERIFY(betrag(lang[0], wert(n)) && !betrag(lang[0], wert(n + 1)));
-        QVERIFY(betrag(lang[1], wert(n + 1)) && betrag(lang[1], wert(n + 5)) && !betrag(lang[1], wert(n)));
-        QVERIFY(lang[0].contains(QStringLiteral("siehe nächste Seite")));
-        QVERIFY(lang[1].contains(GermanMoney::format((n + 5) * (n + 6) / 2 + (n + 5) * 0.5)));
-        QVERIFY(betrag(lang[2], QStringLiteral("7,75")));
     }
 };
 
