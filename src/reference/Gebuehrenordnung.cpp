@@ -40,6 +40,8 @@ QPushButton *knopf(QWidget *eltern, const QString &name, const QString &text, co
     k->setAutoDefault(false);
     if (index >= 0)
         k->setProperty("index", index);
+    if (text.size() == 1)
+        k->setFixedWidth(36); // the arrow buttons
     return k;
 }
 
@@ -127,6 +129,7 @@ void Gebuehrenordnung::aufbauen()
     m_sucheNummer->setToolTip(QStringLiteral("Eingabe einer Gebührenziffer, anschließend bei ENTER erfolgt direkter "
                                              "Sprung zu dieser Gebührenziffer"));
     m_sucheNummer->installEventFilter(this);
+    m_sucheNummer->setFixedWidth(m_sucheNummer->fontMetrics().horizontalAdvance(QStringLiteral("0000.H10")) + 16);
     auto *nl = new QLabel(QStringLiteral("&Nummer"), this);
     nl->setBuddy(m_sucheNummer);
     kopf->addWidget(nl);
@@ -137,6 +140,7 @@ void Gebuehrenordnung::aufbauen()
     m_mFaktor->setToolTip(QStringLiteral("Faktor wird mit 1 vorgegeben, kann geändert werden, wenn z.B. Arzt mit "
                                          "Faktor 1,9 oder 2,3 usw. eine Gebührenziffer abrechnet"));
     m_mFaktor->installEventFilter(this);
+    m_mFaktor->setFixedWidth(m_mFaktor->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 16);
     connect(m_mFaktor, &QLineEdit::textChanged, this, &Gebuehrenordnung::neuBerechnen);
     auto *fl = new QLabel(QStringLiteral("&Faktor"), this);
     fl->setBuddy(m_mFaktor);
