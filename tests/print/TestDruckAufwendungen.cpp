@@ -116,11 +116,6 @@ private Q_SLOTS:
         QTest::newRow("Kode Monat") << eu << true << "" << "EAMonat" << "11";
         QTest::newRow("Kode Stufe") << pausch << true << "" << "ASStufe" << "Stufe 2";
         QTest::newRow("Kode unbekannter Rest") << dm << true << "" << "KZBetrag" << "~";
-        QTest::newRow("Kode Rechnung in Antragswährung") << dm << true << "" << "KZRechnungAW" << "10,00";
-        QTest::newRow("Kode Erstattung in Antragswährung") << eu << false << "" << "EAErstattungAW" << "195,58";
-        QTest::newRow("Pflege in Antragswährung") << dm << true << "" << "PflegeRechnungsbetragAW" << "10,00";
-        QTest::newRow("Pflegepauschale in Antragswährung")
-            << pausch << false << "" << "PflegepauschaleVersicherungsbetragAW" << "400,95";
     }
     void aufwendungswert()
     {
