@@ -218,7 +218,11 @@ bool Druckfunktion::Drucken_Knopf_Click(int index)
         for (qsizetype i = 0; i < seiten.size(); ++i) {
             if (summe)
                 summe->setText(Aufwendungsseiten::versicherungssumme(p, i + 1 == seiten.size()));
-            if (!seiteAusgeben(seiten.at(i)))
+            // Each page its own file name: "ZAARV-A", "ZAARV-A-2", ...
+            m_dateizusatz = i > 0 ? QStringLiteral("-%1").arg(i + 1) : QString();
+            const bool ok = seiteAusgeben(seiten.at(i));
+            m_dateizusatz.clear();
+            if (!ok)
                 return false;
         }
     }
@@ -299,7 +303,7 @@ bool Druckfunktion::drucken(Druckauftrag auftrag)
         return false;
     QString name = auftrag.layout;
     if (!auftrag.pKVP.isEmpty())
-        name += u'-' + auftrag.pKVP;
+        name += u'-' + auftrag.pKVP + m_dateizusatz;
     const QString vorschlag = m_hauptform.datenverzeichnis() + name + QStringLiteral(".pdf");
     std::unique_ptr<Seitenflaeche> flaeche = m_druckerwahl->auftrag(this, name, vorschlag);
     if (!flaeche)

@@ -71,4 +71,5 @@ private:
     QLineEdit *m_bereich = nullptr;
     QCheckBox *m_querformat = nullptr;
     QLabel *m_pkvp = nullptr;
+    QString m_dateizusatz; // page of a person's list after the first
 };
