@@ -258,6 +258,25 @@ QGroupBox *gruppe(const QString &titel, std::span<const Feld> felder, QWidget *e
     return g;
 }
 
+QGroupBox *frageGruppe(const QString &titel, const QString &frage, std::span<const Feld> antworten,
+                       std::span<const Feld> felder, QWidget *eltern)
+{
+    auto *g = new QGroupBox(titel, eltern);
+    auto *grid = new QGridLayout(g);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+    auto *reihe = new QHBoxLayout;
+    reihe->setSpacing(12);
+    reihe->addWidget(new QLabel(frage, g));
+    for (const Feld &f : antworten)
+        reihe->addWidget(erzeugen(f, g));
+    reihe->addStretch(1);
+    grid->addLayout(reihe, 0, 0, 1, 2);
+    zeilenLegen(grid, felder, g, 1);
+    return g;
+}
+
 QLabel *beschriftung(const QString &text, QWidget *eltern, bool umbruch, const QString &name)
 {
     auto *l = new QLabel(text, eltern);

@@ -98,6 +98,11 @@ int zeilenLegen(QGridLayout *grid, std::span<const Feld> felder, QWidget *eltern
 // A framed group with its lines laid out as zeilenLegen does.
 QGroupBox *gruppe(const QString &titel, std::span<const Feld> felder, QWidget *eltern, const QString &name = {});
 
+// A framed group that opens with a question and its answer boxes on one
+// line across the whole width, followed by its lines as zeilenLegen lays them.
+QGroupBox *frageGruppe(const QString &titel, const QString &frage, std::span<const Feld> antworten,
+                       std::span<const Feld> felder, QWidget *eltern);
+
 // A plain label; with umbruch its text wraps.
 QLabel *beschriftung(const QString &text, QWidget *eltern, bool umbruch = false, const QString &name = {});
 

@@ -678,6 +678,10 @@ QWidget *Hauptform::oeffnen(const QString &name)
     m_mdi->setActiveSubWindow(fenster);
     fenster->raise();
     fenster->widget()->setFocus();
+    // A screen already in front gets no new activation, yet the panel was
+    // hidden above: a side application shows it again.
+    if (auto *m = qobject_cast<Maske *>(fenster->widget()); m && m->zeigtZusatzpanel())
+        m->aktivieren();
     return fenster->widget();
 }
 

@@ -14,6 +14,9 @@ public:
 
     Hauptform &hauptform() const { return m_hauptform; }
     virtual void aktivieren() {}
+    // Side applications kept in files of their own show the main window's
+    // panel of file buttons while they are in front.
+    virtual bool zeigtZusatzpanel() const { return false; }
 
     // The tag of the control that has the focus (a tagged control or the
     // tagged control around it), empty when it has none.

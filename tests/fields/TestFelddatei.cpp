@@ -2,6 +2,7 @@
 
 #include "fields/Felddatei.h"
 #include "fields/Feldtabelle.h"
+#include "fields/Nebenantragsdatei.h"
 #include "fields/Zusatzfeldtabelle.h"
 #include "shell/TextFile.h"
 
@@ -27,6 +28,9 @@ private Q_SLOTS:
     void feindlicheDateien();
     void markieren();
     void zusatztabelle();
+    void nebenantragsdatei_data();
+    void nebenantragsdatei();
+    void nebenantragsdateiKodierung();
 };
 
 void TestFelddatei::ersteZeile_data()
@@ -240,6 +244,54 @@ void TestFelddatei::zusatztabelle()
     QCOMPARE(z.anzahl(), 2);
     QCOMPARE(z.Feldwert(QStringLiteral("AAPerson2")).value(), QStringLiteral("Falsch"));
     QVERIFY(!z.Feldwert(QStringLiteral("Nachname")).has_value());
+}
+
+void TestFelddatei::nebenantragsdatei_data()
+{
+    QTest::addColumn<QString>("zeile");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<QString>("wert");
+    QTest::newRow("text") << "1UBPerson:=Anna Weber" << "1UBPerson" << "Anna Weber";
+    QTest::newRow("komma-blanks") << "1AAAnschrift:=  Hauptstr. 1, 44791 Bochum " << "1AAAnschrift"
+                                  << "  Hauptstr. 1, 44791 Bochum ";
+    QTest::newRow("trenner-im-wert") << "1GVVorschusswegen:=a:=b" << "1GVVorschusswegen" << "a:=b";
+    QTest::newRow("leer") << "1GVHöhe:=" << "1GVHöhe" << "";
+    QTest::newRow("option") << "2AAPerson2:=Wahr" << "2AAPerson2" << "Wahr";
+}
+
+void TestFelddatei::nebenantragsdatei()
+{
+    QFETCH(QString, zeile);
+    QFETCH(QString, tag);
+    QFETCH(QString, wert);
+    const QList<Nebenantragsdatei::Zeile> gelesen =
+        Nebenantragsdatei::zeilen(QStringLiteral("ohne Trenner\r\n") + zeile + QStringLiteral("\r\n"));
+    QCOMPARE(gelesen.size(), 1);
+    QCOMPARE(gelesen.first().tag, tag);
+    QCOMPARE(gelesen.first().wert, wert);
+    QCOMPARE(Nebenantragsdatei::text(gelesen), zeile + QStringLiteral("\r\n"));
+}
+
+void TestFelddatei::nebenantragsdateiKodierung()
+{
+    // The predecessor wrote Windows-1252; files are written as UTF-8.
+    const QString pfad = TestUmgebung::neuesVerzeichnis(QStringLiteral("neben")) + QStringLiteral("u.txt");
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("1UBT\xe4tigkeit:=Dienstfahrt nach K\xf6ln\r\n2UBVja:=1\r\n");
+    f.close();
+    QList<Nebenantragsdatei::Zeile> z;
+    QVERIFY(Nebenantragsdatei::lesen(pfad, &z));
+    QCOMPARE(z.first(), (Nebenantragsdatei::Zeile{QStringLiteral("1UBTätigkeit"), QStringLiteral("Dienstfahrt nach Köln")}));
+    QVERIFY(Nebenantragsdatei::schreiben(pfad, z));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("1UBT\xc3\xa4tigkeit:=Dienstfahrt nach K\xc3\xb6ln\r\n2UBVja:=1\r\n"));
+    f.close();
+    QString fehler;
+    QVERIFY(!Nebenantragsdatei::lesen(pfad + QStringLiteral(".fehlt"), &z, &fehler));
+    QVERIFY(fehler.contains(QStringLiteral("u.txt.fehlt")));
+    for (const auto &[wert, an] : {std::pair{"Wahr", true}, {"Falsch", false}, {"1", true}, {"0", false}, {"", false}})
+        QCOMPARE(Nebenantragsdatei::angekreuzt(QString::fromUtf8(wert)), an);
 }
 
 VELMORA_TEST_MAIN_CORE(TestFelddatei)

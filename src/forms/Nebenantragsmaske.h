@@ -1,0 +1,48 @@
+#pragma once
+
+#include "fields/Nebenantragsdatei.h"
+#include "shell/Maske.h"
+
+#include <QStringList>
+
+// A side application kept in a file of its own (advance, partial payment,
+// accident report). While it is in front the main window shows the panel
+// "Neu", "Drucken", "Laden", "Speichern", and FNr and Bereich2 name it, so
+// the panel buttons and the print act on the form the user sees.
+class Nebenantragsmaske : public Maske
+{
+    Q_OBJECT
+public:
+    struct Art
+    {
+        QString buchstabe;  // FNr: "U", "V", "A"
+        QString code;       // Bereich2: "UB", "VS", "AB"
+        QString dateititel; // title of the file dialogs
+        QString datei;      // file name the dialogs propose
+        QStringList seiten; // layouts printed, in page order
+    };
+
+    Nebenantragsmaske(Hauptform &hauptform, const QString &name, const QString &titel, Art art);
+
+    const Art &art() const { return m_art; }
+    void aktivieren() override;
+    bool zeigtZusatzpanel() const override { return true; }
+
+    // The tagged controls as file lines, in creation order.
+    QList<Nebenantragsdatei::Zeile> zeilen() const;
+    // Puts file lines into the controls: the first control of each tag; tags
+    // the screen does not have are skipped, controls not named keep their
+    // content.
+    void zeilenSetzen(const QList<Nebenantragsdatei::Zeile> &zeilen);
+    // Empties every text and clears every box.
+    void leeren();
+
+    // The panel buttons.
+    void Neu();
+    void Speichern();
+    void Laden();
+    void Drucken();
+
+private:
+    Art m_art;
+};
