@@ -137,22 +137,6 @@ private Q_SLOTS:
         QCOMPARE(text(QStringLiteral("Nummer")), m_g->verzeichnis().zeile(letzte).nummer);
     }
 
-    void volltextVorUndZurueck()
-    {
-        springen(QStringLiteral("1"));
-        w<QLineEdit>(QStringLiteral("Volltext"))->setText(QStringLiteral("blutentnahme"));
-        klicken(QStringLiteral("VTS_Knopf"), 1);
-        const int erste = m_g->position();
-        QVERIFY(w<QTextEdit>(QStringLiteral("Infotext"))->toPlainText().contains(QStringLiteral("Blutentnahme")));
-        klicken(QStringLiteral("VTS_Knopf"), 1);
-        QVERIFY(m_g->position() > erste);
-        klicken(QStringLiteral("VTS_Knopf"), 0);
-        QCOMPARE(m_g->position(), erste);
-        klicken(QStringLiteral("VTS_Knopf"), 0); // nothing before: stays, no message
-        QCOMPARE(m_g->position(), erste);
-        QVERIFY(Dialoge::protokoll().isEmpty());
-    }
-
     void loeschenNeuUndWaehrungssperre()
     {
         auto *liste = w<QTableWidget>(QStringLiteral("Liste"));
