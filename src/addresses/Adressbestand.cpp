@@ -77,9 +77,11 @@ bool Adressbestand::laden(QString *fehler)
     if (!ds.istGueltig())
         return scheitern(fehler, QStringLiteral("Das Adressbuch %1 kann nicht gelesen werden: %2")
                                      .arg(anzeigename(m_pfad), ds.fehler()));
-    QVector<int> spalten;
-    for (const QString &feld : Adresse::felder())
-        spalten.append(ds.hatSpalte(feld) ? 1 : 0);
+    m_datenstand = datenstand();
+    QVector<int> felder; // the columns the file has
+    for (int i = 0; i < Adresse::felder().size(); ++i)
+        if (ds.hatSpalte(Adresse::felder().at(i)))
+            felder.append(i);
     struct Zeile
     {
         QString schluessel;
@@ -90,9 +92,8 @@ bool Adressbestand::laden(QString *fehler)
     for (int r = 0; r < ds.anzahl(); ++r) {
         Zeile z;
         z.adresse.setId(ds.wert(r, QStringLiteral("velmora_id")).toLongLong());
-        for (int i = 0; i < Adresse::felder().size(); ++i)
-            if (spalten.at(i))
-                z.adresse.setzeWert(Adresse::felder().at(i), ds.wert(r, Adresse::felder().at(i)).toString());
+        for (const int i : felder)
+            z.adresse.setzeWert(i, ds.wert(r, Adresse::felder().at(i)).toString());
         z.schluessel = Adresse::sortierschluessel(z.adresse.anzeige());
         zeilen.append(std::move(z));
     }
@@ -110,6 +111,21 @@ bool Adressbestand::laden(QString *fehler)
     for (Zeile &z : zeilen)
         m_adressen.append(std::move(z.adresse));
     return true;
+}
+
+qint64 Adressbestand::datenstand()
+{
+    const Datensatz ds = m_db.abfrage(QStringLiteral("pragma data_version"));
+    return ds.istGueltig() && ds.anzahl() > 0 ? ds.wert(0, ds.spalten().value(0)).toLongLong() : -1;
+}
+
+bool Adressbestand::aktualisieren(QString *fehler)
+{
+    // The file's data version changes only with the writes of other
+    // connections; this book reads itself again after each of its own.
+    if (m_db.istOffen() && m_datenstand >= 0 && datenstand() == m_datenstand)
+        return true;
+    return laden(fehler);
 }
 
 int Adressbestand::positionVon(qint64 id) const

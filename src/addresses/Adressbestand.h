@@ -27,6 +27,9 @@ public:
 
     // Reads every address again.
     bool laden(QString *fehler = nullptr);
+    // Reads the addresses again when another program has changed the file
+    // since they were read.
+    bool aktualisieren(QString *fehler = nullptr);
     int anzahl() const { return int(m_adressen.size()); }
     bool istLeer() const { return m_adressen.isEmpty(); }
     const Adresse &adresse(int i) const { return m_adressen.at(i); }
@@ -42,9 +45,11 @@ private:
     bool schreibbereit(QString *fehler);
     bool spaltenErgaenzen();
     bool scheitern(QString *fehler, const QString &text) const;
+    qint64 datenstand();
 
     Datenbank m_db;
     QString m_pfad;
     bool m_nurLesen = false;
     QVector<Adresse> m_adressen;
+    qint64 m_datenstand = -1; // of the file when the addresses were read
 };

@@ -48,6 +48,11 @@ QString Adresse::briefblock() const
 
 QString Adresse::sortierschluessel(const QString &anzeige)
 {
+    bool ascii = true;
+    for (const QChar c : anzeige)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        return anzeige.toLower();
     // Decomposed, without the accents, folded: "Ärztin" sorts with "arzt".
     const QString zerlegt = anzeige.normalized(QString::NormalizationForm_D);
     QString schluessel;

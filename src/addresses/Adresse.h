@@ -18,6 +18,7 @@ public:
 
     QString wert(const QString &feld) const;
     void setzeWert(const QString &feld, const QString &wert);
+    void setzeWert(int feldnummer, const QString &wert) { m_werte[feldnummer] = wert; } // index into felder()
     QString anzeige() const { return wert(QStringLiteral("Anzeige")); }
     bool istLeer() const; // every column empty
 

@@ -132,6 +132,7 @@ QWidget *Adressenform::detailansichtBauen()
     {
         auto *reihe = new QHBoxLayout;
         reihe->addWidget(m_anrede);
+        reihe->addSpacing(8);
         auto *l = new QLabel(QStringLiteral("Titel"), adresse);
         l->setBuddy(titel);
         reihe->addWidget(l);
@@ -430,7 +431,7 @@ void Adressenform::Listen_Knopf_Click()
     if (!ausstehendeSichern())
         return;
     const qint64 id = m_position >= 0 ? m_bestand.adresse(m_position).id() : -1;
-    m_bestand.laden();
+    m_bestand.aktualisieren();
     m_liste->neuLaden();
     if (m_bestand.istLeer()) {
         anzeigen(-1);

@@ -108,6 +108,23 @@ private Q_SLOTS:
         QCOMPARE(anzeigenVon(neu, QStringLiteral("Name1")), (QStringList{"Name2", "Name0"}));
     }
 
+    // The list is read again when another program changed the file.
+    void aktualisierenLiestFremdeAenderungen()
+    {
+        const QString pfad = buch({"B"}) + Adressbestand::dateiname();
+        Adressbestand b;
+        QVERIFY(b.oeffnen(pfad));
+        QVERIFY(b.aktualisieren());
+        QCOMPARE(b.anzahl(), 1);
+        Adressbestand anderes;
+        QVERIFY(anderes.oeffnen(pfad));
+        Adresse a;
+        a.setzeWert(QStringLiteral("Anzeige"), QStringLiteral("A"));
+        QVERIFY(anderes.sichern(a));
+        QVERIFY(b.aktualisieren());
+        QCOMPARE(anzeigenVon(b), (QStringList{"A", "B"}));
+    }
+
     void fehlgeschlagenesSichern_data()
     {
         QTest::addColumn<QString>("art");
