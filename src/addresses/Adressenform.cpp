@@ -233,6 +233,8 @@ QWidget *Adressenform::detailansichtBauen()
     });
     b->addWidget(m_bemerkungen);
     spalten->addWidget(bemerkungen);
+    // The remarks follow the inputs before the buttons.
+    QWidget::setTabOrder(m_felder.value(QStringLiteral("Anzeige")), m_bemerkungen);
 
     m_daten = new Datenleiste(seite);
     m_daten->setObjectName(QStringLiteral("Daten"));
