@@ -2,6 +2,7 @@
 
 #include "fields/FeldControls.h"
 #include "forms/MaskenBauer.h"
+#include "print/Antragsseiten.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -65,7 +66,7 @@ QCheckBox *box(const QWidget *root, const char *name)
 AbschlagszahlungsForm::AbschlagszahlungsForm(Hauptform &hauptform)
     : Nebenantragsmaske(hauptform, QStringLiteral("AbschlagszahlungsForm"), QStringLiteral("Antrag auf Abschlagszahlung"),
                         Art{QStringLiteral("A"), QStringLiteral("AB"), QStringLiteral("Abschlagszahlung"),
-                            QStringLiteral("abschlagszahlung.txt"), {QStringLiteral("AB")}})
+                            QStringLiteral("abschlagszahlung.txt"), Antragsseiten::nebenantrag(QStringLiteral("AB"))->layouts})
 {
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(8, 8, 8, 8);

@@ -1,6 +1,7 @@
 #include "forms/UnfallberichtsForm.h"
 
 #include "forms/MaskenBauer.h"
+#include "print/Antragsseiten.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -60,7 +61,7 @@ const Feld kFolgen[] = {
 UnfallberichtsForm::UnfallberichtsForm(Hauptform &hauptform)
     : Nebenantragsmaske(hauptform, QStringLiteral("UnfallberichtsForm"), QStringLiteral("Unfallbericht"),
                         Art{QStringLiteral("U"), QStringLiteral("UB"), QStringLiteral("Unfallbericht"),
-                            QStringLiteral("unfallbericht.txt"), {QStringLiteral("UB1"), QStringLiteral("UB2")}})
+                            QStringLiteral("unfallbericht.txt"), Antragsseiten::nebenantrag(QStringLiteral("UB"))->layouts})
 {
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(8, 8, 8, 8);

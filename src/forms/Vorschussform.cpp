@@ -1,6 +1,7 @@
 #include "forms/Vorschussform.h"
 
 #include "forms/MaskenBauer.h"
+#include "print/Antragsseiten.h"
 #include "shell/Hauptform.h"
 
 #include <QCheckBox>
@@ -96,7 +97,7 @@ Vorschussform::Vorschussform(Hauptform &hauptform)
     : Nebenantragsmaske(hauptform, QStringLiteral("Vorschussform"),
                         QStringLiteral("Antrag auf Gewährung eines Vorschusses"),
                         Art{QStringLiteral("V"), QStringLiteral("VS"), QStringLiteral("Antrag auf Vorschuss"),
-                            QStringLiteral("vorschuss.txt"), {QStringLiteral("AV1"), QStringLiteral("AV2")}})
+                            QStringLiteral("vorschuss.txt"), Antragsseiten::nebenantrag(QStringLiteral("VS"))->layouts})
 {
     m_bild = new QWidget(this);
     m_bild->setObjectName(QStringLiteral("Bild"));

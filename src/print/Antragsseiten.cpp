@@ -37,3 +37,21 @@ QString Antragsseiten::layoutname(const QString &referenz, bool *querformat)
     }
     return referenz.mid(1, 15);
 }
+
+const QList<Antragsseiten::Nebenantrag> &Antragsseiten::nebenantraege()
+{
+    static const QList<Nebenantrag> n = {
+        {QStringLiteral("unfallbericht"), QStringLiteral("UB"), {QStringLiteral("UB1"), QStringLiteral("UB2")}},
+        {QStringLiteral("vorschuss"), QStringLiteral("VS"), {QStringLiteral("AV1"), QStringLiteral("AV2")}},
+        {QStringLiteral("abschlagszahlung"), QStringLiteral("AB"), {QStringLiteral("AB")}},
+    };
+    return n;
+}
+
+const Antragsseiten::Nebenantrag *Antragsseiten::nebenantrag(const QString &seiteOderCode)
+{
+    for (const Nebenantrag &n : nebenantraege())
+        if (n.seite == seiteOderCode || n.code == seiteOderCode)
+            return &n;
+    return nullptr;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -24,4 +25,16 @@ public:
     // 2 (or higher) sets it; any other first character leaves it as it was
     // and is dropped all the same.
     static QString layoutname(const QString &referenz, bool *querformat);
+
+    // The side applications kept in files of their own: the page name on
+    // the command line, the code the main window keeps in Bereich2, and the
+    // layouts of their pages in order (always portrait).
+    struct Nebenantrag
+    {
+        QString seite;
+        QString code;
+        QStringList layouts;
+    };
+    static const QList<Nebenantrag> &nebenantraege();
+    static const Nebenantrag *nebenantrag(const QString &seiteOderCode);
 };

@@ -317,7 +317,10 @@ Druckergebnis Layoutinterpreter::zeichnen(const Druckauftrag &auftrag, const Lay
         case 24:
         case 16:
         case 26:
-            if (inhalt == ((art == 14 || art == 24) ? QLatin1String("1") : QLatin1String("0"))) {
+            // Option buttons answer "Wahr"/"Falsch" where check boxes answer
+            // "1"/"0"; a chosen option is crossed like a ticked box.
+            if ((art == 14 || art == 24) ? (inhalt == QLatin1String("1") || inhalt == QLatin1String("Wahr"))
+                                         : (inhalt == QLatin1String("0") || inhalt == QLatin1String("Falsch"))) {
                 s.Line(x, y, x + breite, y + hoehe);
                 s.Line(x + breite, y, x, y + hoehe);
             }

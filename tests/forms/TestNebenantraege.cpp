@@ -8,6 +8,7 @@
 #include "shell/TextFile.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,6 +102,40 @@ private Q_SLOTS:
         QCOMPARE(feld(ab, "AAAnschrift")->text(), anschrift);
         testhilfe::bild(ab, QStringLiteral("abschlagszahlung"));
         testhilfe::bild(unfall, QStringLiteral("unfallbericht"));
+    }
+
+    void druckenFragtNachDerZweitenSeite()
+    {
+        QWidget *unfall = waehlen(0);
+        feld(unfall, "UBPerson")->setText(QStringLiteral("Anna Weber"));
+        m_h->feld(QStringLiteral("Druckername"))->setText(QStringLiteral("PDF-Datei"));
+        const QString seite1 = m_dir + QStringLiteral("ub1.pdf");
+        const QString seite2 = m_dir + QStringLiteral("ub2.pdf");
+        // "No" prints nothing.
+        Dialoge::antworte(QMessageBox::No);
+        panel("FDrucken_Knopf");
+        QCOMPARE(Dialoge::letzteMeldung().text, QStringLiteral("Formular wirklich drucken?"));
+        QVERIFY(!QFile::exists(seite1));
+        // Cancel at "Zweite Seite einlegen!" leaves page two unprinted.
+        Dialoge::antworte(QMessageBox::Yes);
+        Dialoge::antworte(QMessageBox::Cancel);
+        Dialoge::dateiAntwort(seite1);
+        Dialoge::dateiAntwort(seite2);
+        panel("FDrucken_Knopf");
+        QCOMPARE(Dialoge::letzteMeldung().text, QStringLiteral("Zweite Seite einlegen!"));
+        QCOMPARE(Dialoge::letzteMeldung().titel, QStringLiteral("Antrag drucken..."));
+        QCOMPARE(m_h->feld(QStringLiteral("Bereich"))->text(), QStringLiteral("UB1"));
+        QVERIFY(QFile::exists(seite1));
+        QVERIFY(!QFile::exists(seite2));
+        // The partial payment is one page and never asks for a second.
+        Dialoge::zuruecksetzen();
+        waehlen(1);
+        Dialoge::antworte(QMessageBox::Yes);
+        Dialoge::dateiAntwort(m_dir + QStringLiteral("ab.pdf"));
+        panel("FDrucken_Knopf");
+        QVERIFY(QFile::exists(m_dir + QStringLiteral("ab.pdf")));
+        for (const Dialoge::Meldung &m : Dialoge::protokoll())
+            QVERIFY(m.text != QLatin1String("Zweite Seite einlegen!"));
     }
 
     void exklusivePaare_data()

@@ -244,6 +244,10 @@ private Q_SLOTS:
             }
         }
         m_verwendung[Aufwendungsseiten::Versicherungslayout].versicherungsliste = true;
+        // The side applications' pages, drawn like the application's.
+        for (const Antragsseiten::Nebenantrag &n : Antragsseiten::nebenantraege())
+            for (const QString &l : n.layouts)
+                m_verwendung[l].antragsseite = true;
 
         // Every field the program's screens and the main window provide.
         const QString dir = TestUmgebung::programmverzeichnis(QStringLiteral("p"));

@@ -49,7 +49,7 @@ private Q_SLOTS:
         QCOMPARE(e.Druckbereiche[5], QString());
         QCOMPARE(e.AufwendungenAnzahl, qint16(23));
         QCOMPARE(e.Titel[3], QStringLiteral("x"));
-        QCOMPARE(e.PTitel[3], QString());
+        QCOMPARE(e.PTitel[3], QStringLiteral("Angaben zur dauernden Pflege"));
     }
 
     void fehlschlaegeBehaltenDenEintrag()

@@ -238,6 +238,9 @@ private Q_SLOTS:
         QTest::newRow("14 mit Text") << A::Antrag << 14 << "ja|ja" << false << false;
         QTest::newRow("16 mit 0") << A::Antrag << 16 << "0|0" << false << true;
         QTest::newRow("16 mit 1") << A::Antrag << 16 << "1|1" << false << false;
+        QTest::newRow("14 Option gewaehlt") << A::Hauptform << 14 << "Wahr|Wahr" << false << true;
+        QTest::newRow("14 Option nicht gewaehlt") << A::Hauptform << 14 << "Falsch|Falsch" << false << false;
+        QTest::newRow("16 Option nicht gewaehlt") << A::Hauptform << 16 << "Falsch|Falsch" << false << true;
         QTest::newRow("24 unveraendert") << A::Antrag << 24 << "1|1" << false << false;
         QTest::newRow("24 geaendert") << A::Antrag << 24 << "1|0" << false << true;
         QTest::newRow("24 komplett") << A::Antrag << 24 << "1|1" << true << true;

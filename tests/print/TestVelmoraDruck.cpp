@@ -179,6 +179,38 @@ private Q_SLOTS:
         QCOMPARE(bild.pixelColor(qRound(15 / 25.4 * 150), qRound(12 / 25.4 * 150)), QColor(230, 230, 230));
     }
 
+    void nebenantrag()
+    {
+        // The accident report from its file, with the office from the field
+        // file, on the shipped layouts: both pages in one PDF file.
+        const QString datei = m_aus + QStringLiteral("unfall.txt");
+        QVERIFY(TextFile::write(datei,
+                                QStringLiteral("1UBPerson:=Erika Mustermann\r\n1UBUnfallort1:=  Domplatz 1, Köln\r\n"
+                                               "2UBVja:=1\r\n1UBVAktenzeichen:=901 Js 12/26\r\n"),
+                                TextFile::Encoding::Utf8));
+        const QString pdf = m_aus + QStringLiteral("unfall.pdf");
+        const QStringList basis = {QStringLiteral("--programm"), TestUmgebung::mitgeliefert(), QStringLiteral("--daten"),
+                                   m_prog, QStringLiteral("--seite"), QStringLiteral("unfallbericht")};
+        Lauf l = starten(basis + QStringList{QStringLiteral("--antragsdatei"), datei, QStringLiteral("--pdf"), pdf}, false);
+        QCOMPARE(l.code, 0);
+        const QString text = pdfText(pdf);
+        const QStringList seiten = text.split(u'\f', Qt::SkipEmptyParts);
+        QCOMPARE(seiten.size(), 2);
+        QVERIFY2(seiten.at(0).contains(QStringLiteral("Erika Mustermann")), qPrintable(text));
+        QVERIFY(seiten.at(0).contains(QStringLiteral("Domplatz 1, Köln")));
+        QVERIFY(seiten.at(1).contains(QStringLiteral("901 Js 12/26")));
+        QVERIFY(seiten.at(1).contains(QStringLiteral("Max")));
+
+        // A missing file fails with a message and leaves no file.
+        const QString keine = m_aus + QStringLiteral("keine.pdf");
+        l = starten(basis + QStringList{QStringLiteral("--antragsdatei"), m_aus + QStringLiteral("fehlt.txt"),
+                                        QStringLiteral("--pdf"), keine},
+                    false);
+        QCOMPARE(l.code, 1);
+        QVERIFY2(l.fehler.contains(QStringLiteral("fehlt.txt")), qPrintable(l.fehler));
+        QVERIFY(!QFile::exists(keine));
+    }
+
     void fehler_data()
     {
         QTest::addColumn<QStringList>("argumente");

@@ -1,6 +1,8 @@
 #include "print/druck/Druckkommando.h"
 
 #include "fields/Felddatei.h"
+#include "fields/Nebenantragsdatei.h"
+#include "fields/Zusatzfeldtabelle.h"
 #include "ledger/Antragsdatenbank.h"
 #include "ledger/Summen.h"
 #include "print/Antragsseiten.h"
@@ -24,6 +26,7 @@ namespace {
 struct Optionen
 {
     QString programm, daten, formular, seite, pdf, png, offset, antrag;
+    QString antragsdatei; // file of a side application
     QString gueltigAb; // date from which changes apply, dd.mm.yyyy or empty
     int block = 0;
     bool euro = false, erstantrag = false, komplett = false, quer = false, offsetGesetzt = false;
@@ -181,18 +184,94 @@ int aufwendungen(const Optionen &o, const QString &datenbank, const QString &dat
 }
 } // namespace
 
+namespace {
+// The pages of a side application stored in its own file, with the fields of
+// the field file behind its own (as the main window collects them), into one
+// PDF file or numbered pictures.
+int nebenantrag(const Optionen &o, const Antragsseiten::Nebenantrag &n, const QString &datenbank,
+                const Feldtabelle &felder, QString *meldung)
+{
+    auto fehler = [meldung](int code, const QString &text) {
+        if (meldung)
+            *meldung = text;
+        return code;
+    };
+    if (o.antragsdatei.isEmpty())
+        return fehler(2, QStringLiteral("Zu --seite %1 gehört --antragsdatei DATEI.\n").arg(n.seite));
+    QList<Nebenantragsdatei::Zeile> zeilen;
+    QString grund;
+    if (!QFileInfo(o.antragsdatei).isFile())
+        return fehler(1, QStringLiteral("Die Datei %1 gibt es nicht.\n").arg(nativ(o.antragsdatei)));
+    if (!Nebenantragsdatei::lesen(o.antragsdatei, &zeilen, &grund))
+        return fehler(1, grund + u'\n');
+    Zusatzfeldtabelle zusatz;
+    for (const Nebenantragsdatei::Zeile &z : zeilen)
+        zusatz.setzen(z.tag, z.wert);
+    for (const Feldtabelle::Zeile &z : felder.zeilen())
+        zusatz.setzen(z.name, z.wert);
+
+    Druckauftrag a;
+    a.variante = Druckvariante::fuer(Druckvariante::Aufrufer::Hauptform);
+    a.variante.fortschritt = false;
+    a.datenbank = datenbank;
+    a.felder = &felder;
+    a.zusatz = &zusatz;
+    // Every page's layout first, so a missing one leaves no file behind.
+    QList<Layout> layouts;
+    for (const QString &name : n.layouts) {
+        a.layout = name;
+        const std::optional<Layout> l = Layoutinterpreter::vorlage(a, &grund);
+        if (!l)
+            return fehler(1, grund + u'\n');
+        layouts.append(*l);
+    }
+    std::unique_ptr<MehrseitenPdf> pdf;
+    if (!o.pdf.isEmpty())
+        pdf = std::make_unique<MehrseitenPdf>(o.pdf, n.layouts.first());
+    QStringList dateien;
+    for (qsizetype i = 0; i < layouts.size(); ++i) {
+        a.layout = n.layouts.at(i);
+        a.querformat = false;
+        if (pdf) {
+            const Druckergebnis e = Layoutinterpreter::zeichnen(a, layouts.at(i), *pdf);
+            if (!e.ok)
+                return fehler(1, e.fehler + u'\n');
+            continue;
+        }
+        const QFileInfo info(o.png);
+        const QString datei =
+            info.path() + u'/' + info.completeBaseName() + u'-' + QString::number(i + 1) + QStringLiteral(".png");
+        BildFlaeche bild(o.dpi, datei, PdfFlaeche::Aufloesung);
+        const Druckergebnis e = Layoutinterpreter::zeichnen(a, layouts.at(i), bild);
+        if (!e.ok)
+            return fehler(1, e.fehler + u'\n');
+        dateien << nativ(datei);
+    }
+    if (pdf) {
+        if (!pdf->fertig())
+            return fehler(1, pdf->fehler() + u'\n');
+        return fehler(0, QString());
+    }
+    return fehler(0, dateien.join(u'\n') + u'\n');
+}
+} // namespace
+
 QString Druckkommando::hilfe()
 {
     return QStringLiteral(
         "Aufruf: velmora-druck [--programm VERZ] [--daten VERZ] [--formular NAME] [--euro] [--erstantrag]\n"
         "                      [--komplett] [--quer] [--offset MM] --seite SEITE (--pdf DATEI | --png DATEI [--dpi N])\n"
         "                      [--gueltig-ab DATUM] [--aenderungen-3-5] [--antrag KENNUNG] [--block K]\n"
+        "                      [--antragsdatei DATEI]\n"
         "SEITE: vorderseite, rueckseite, vorderseite-komplett, rueckseite-komplett, pflege-vorderseite,\n"
         "       pflege-rueckseite, pflege-vorderseite-komplett, pflege-rueckseite-komplett, layout:NAME,\n"
-        "       aufwendungen-1 bis aufwendungen-4 (mit --block K, ab 0) oder versicherung\n"
+        "       aufwendungen-1 bis aufwendungen-4 (mit --block K, ab 0), versicherung,\n"
+        "       unfallbericht, vorschuss oder abschlagszahlung (mit --antragsdatei DATEI)\n"
         "--gueltig-ab: Änderungen gültig ab DATUM (TT.MM.JJJJ); --aenderungen-3-5: in den Bereichen 3 - 5\n"
         "haben sich Änderungen ergeben.\n"
-        "--antrag lädt den gespeicherten Antrag KENNUNG aus anträge.mdb im Datenverzeichnis.\n");
+        "--antrag lädt den gespeicherten Antrag KENNUNG aus anträge.mdb im Datenverzeichnis.\n"
+        "--antragsdatei: die mit \"Speichern\" abgelegte Datei des Unfallberichts, Vorschuss- oder\n"
+        "Abschlagsantrags; alle Seiten kommen in eine PDF-Datei (oder DATEI-1.png, DATEI-2.png, ...).\n");
 }
 
 int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
@@ -227,6 +306,8 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
             ok = wert(&o.png);
         else if (a == QLatin1String("--antrag"))
             ok = wert(&o.antrag);
+        else if (a == QLatin1String("--antragsdatei"))
+            ok = wert(&o.antragsdatei);
         else if (a == QLatin1String("--gueltig-ab")) {
             QString d;
             ok = wert(&d);
@@ -303,6 +384,8 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
     // 3. Fields and form kind from the field file.
     Felddatei::Inhalt inhalt;
     Felddatei::lesen(daten + Felddatei::Dateiname, &inhalt);
+    if (const Antragsseiten::Nebenantrag *n = Antragsseiten::nebenantrag(o.seite); n && n->seite == o.seite)
+        return nebenantrag(o, *n, datenbank, inhalt.tabelle, meldung);
     const QString formular = o.formular.isEmpty() ? inhalt.formularart : o.formular;
     if (formular.isEmpty())
         return fehler(1, QStringLiteral("Keine Formularart: %1 nennt keine, und --formular fehlt.\n")
