@@ -1,5 +1,7 @@
 #include "addresses/Adressenform.h"
 
+#include <QPointer>
+
 #include "addresses/Adressliste.h"
 #include "fields/FeldControls.h"
 #include "forms/MaskenBauer.h"
@@ -73,6 +75,10 @@ Adressenform::Adressenform(Hauptform &hauptform)
         if (maske != this)
             ausstehendeSichern();
     });
+    // Ending with saving stays open when the shown address cannot be
+    // written; ending without saving still writes it, as leaving it does.
+    QPointer<Adressenform> selbst(this);
+    m_hauptform.beimBeendenSpeichern([selbst] { return !selbst || selbst->ausstehendeSichern(); });
     connect(&m_hauptform, &Hauptform::programmEnde, this, [this] { ausstehendeSichern(); });
 
     m_bestand.oeffnen(m_hauptform.programmverzeichnis() + Adressbestand::dateiname());

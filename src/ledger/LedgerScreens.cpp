@@ -10,7 +10,7 @@ void anmelden(Hauptform &hauptform)
     hauptform.maskeAnmelden(QStringLiteral("Aufwendungen"), [](Hauptform &h) { return new Aufwendungen(h); });
     hauptform.maskeAnmelden(QStringLiteral("Aerzteform"), [](Hauptform &h) { return new Aerzteform(h); });
     Hauptform *h = &hauptform;
-    hauptform.setAntragSpeicherung([h] {
+    hauptform.beimBeendenSpeichern([h] {
         auto *a = qobject_cast<Aufwendungen *>(h->maske(QStringLiteral("Aufwendungen")));
         return !a || a->rechnungspositionen().istLeer() || a->antragSpeichern();
     });

@@ -784,8 +784,9 @@ bool Hauptform::Ende_Knopf_Click()
         // A failed save keeps the program open, so nothing typed is lost.
         if (!SpeichernKnopf_Click())
             return false;
-        if (m_antragSpeichern && !m_antragSpeichern())
-            return false;
+        for (const auto &speichern : m_beendenSpeichern)
+            if (!speichern())
+                return false;
     }
     einstellungenSpeichern();
     m_beendet = true;

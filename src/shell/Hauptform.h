@@ -59,9 +59,11 @@ public:
     bool SpeichernKnopf_Click(); // false when the field file could not be written
     // Writes the memo files of the private-insurance screen; set by that screen.
     void setMemoSpeicherung(std::function<bool(QString *fehler)> speichern) { m_memoSpeichern = std::move(speichern); }
-    // Stores the open application when the program ends with saving; false
-    // keeps the program open. Set by the ledger.
-    void setAntragSpeicherung(std::function<bool()> speichern) { m_antragSpeichern = std::move(speichern); }
+    // Steps that store what a screen keeps outside the field file (the open
+    // application, the shown address) when the program ends with saving, in
+    // the order they were added; one that returns false keeps the program
+    // open (it has told the user why).
+    void beimBeendenSpeichern(std::function<bool()> speichern) { m_beendenSpeichern.append(std::move(speichern)); }
 
     // --- shared field controls, found by objectName (index for arrays) ---
     QLineEdit *feld(const QString &objectName, int index = -1) const;
@@ -153,7 +155,7 @@ private:
     bool m_beendet = false;
     Katalogeintrag m_katalog;
     std::function<bool(QString *)> m_memoSpeichern;
-    std::function<bool()> m_antragSpeichern;
+    QList<std::function<bool()>> m_beendenSpeichern;
 
     QMdiArea *m_mdi = nullptr;
     QFrame *m_panel = nullptr;

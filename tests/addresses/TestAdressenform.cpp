@@ -262,6 +262,11 @@ private Q_SLOTS:
         QVERIFY2(m.text.contains(QDir::toNativeSeparators(pfad)), qPrintable(m.text));
         QCOMPARE(feld("Name2")->text(), QStringLiteral("Getippt"));
         QCOMPARE(inhalt(pfad), vorher);
+        // Ending with saving keeps the program open with the typed text.
+        Dialoge::antworte(QMessageBox::Yes);
+        QVERIFY(!m_h->Ende_Knopf_Click());
+        QVERIFY(!m_h->istBeendet());
+        QCOMPARE(feld("Name2")->text(), QStringLiteral("Getippt"));
     }
 
     void bilder()

@@ -430,7 +430,7 @@ void TestHauptform::beendenJaSpeichert()
     h.setAntragText(QStringLiteral("BR Münster"));
     h.feld(QStringLiteral("Personalnummer"))->setText(QStringLiteral("  4711  "));
     int antraege = 0;
-    h.setAntragSpeicherung([&antraege] {
+    h.beimBeendenSpeichern([&antraege] {
         ++antraege;
         return true;
     });
