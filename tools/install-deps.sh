@@ -8,6 +8,7 @@ packages=(
     libsqlite3-dev sqlite3 libbenchmark-dev python3
     fonts-liberation2 poppler-utils
     clang libclang-rt-14-dev
+    qt6-translations-l10n file dpkg-dev
 )
 if [ "${1:-}" = "--cups" ]; then
     packages+=(cups cups-client cups-bsd printer-driver-cups-pdf)

@@ -1,3 +1,4 @@
+#include "app/QtUebersetzung.h"
 #include "shell/Hauptform.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QtUebersetzung::laden(&app);
     // The command line is one string, compared exactly.
     const QStringList args = QApplication::arguments().mid(1);
     Hauptform hauptform;

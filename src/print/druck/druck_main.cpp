@@ -1,4 +1,5 @@
 // velmora-druck: prints a page of the application into a PDF or PNG file.
+#include "app/QtUebersetzung.h"
 #include "print/Schriften.h"
 #include "print/druck/Druckkommando.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Velmora"));
+    QtUebersetzung::laden(&app);
     Schriften::einrichten();
     QString meldung;
     const int code = Druckkommando::ausfuehren(QGuiApplication::arguments().mid(1), &meldung);
