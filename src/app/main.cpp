@@ -9,6 +9,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    // The desktop entry the window belongs to (icon, name in task bars).
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.velmora.Velmora"));
     QtUebersetzung::laden(&app);
     // The command line is one string, compared exactly.
     const QStringList args = QApplication::arguments().mid(1);
