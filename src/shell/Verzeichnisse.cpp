@@ -4,7 +4,41 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
+
+namespace {
+constexpr auto kRechte = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+
+// Writes a copy of quelle as ziel in one step: readers see the old file (or
+// none) or the new one, never half of one. A journal left behind by an old
+// file would be rolled back into the new one, so it goes too. The copy stays
+// writable for the user, though the installed file is read-only.
+bool ersetzen(const QString &quelle, const QString &ziel)
+{
+    QFile ein(quelle);
+    if (!ein.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile aus(ziel);
+    if (!aus.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray block;
+    while (!(block = ein.read(1 << 16)).isEmpty()) {
+        if (aus.write(block) != block.size()) {
+            aus.cancelWriting();
+            break;
+        }
+    }
+    if (ein.error() != QFile::NoError)
+        aus.cancelWriting();
+    for (const char *rest : {"-journal", "-wal", "-shm"})
+        QFile::remove(ziel + QLatin1String(rest));
+    if (!aus.commit())
+        return false;
+    QFile::setPermissions(ziel, kRechte);
+    return true;
+}
+} // namespace
 
 QString Verzeichnisse::programmverzeichnis(const QString &pfadEinstellung)
 {
@@ -37,6 +71,25 @@ QStringList Verzeichnisse::mitgelieferteDatenbanken()
             QStringLiteral("adressen.mdb"), QStringLiteral("_anträge.mdb")};
 }
 
+QStringList Verzeichnisse::programmeigeneDatenbanken()
+{
+    return {QStringLiteral("drucken.mdb"), QStringLiteral("tarvik.mdb"), QStringLiteral("infos.mdb")};
+}
+
+int Verzeichnisse::datenversion(const QString &datei)
+{
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    // The database header: the magic string, the user_version at offset 60
+    // (four bytes, big-endian).
+    const QByteArray kopf = f.read(64);
+    if (kopf.size() < 64 || !kopf.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        return 0;
+    const auto *b = reinterpret_cast<const uchar *>(kopf.constData()) + 60;
+    return int((quint32(b[0]) << 24) | (quint32(b[1]) << 16) | (quint32(b[2]) << 8) | quint32(b[3]));
+}
+
 bool Verzeichnisse::einrichten(const QString &verzeichnis, QString *fehler)
 {
     if (!QDir().mkpath(verzeichnis)) {
@@ -45,19 +98,24 @@ bool Verzeichnisse::einrichten(const QString &verzeichnis, QString *fehler)
         return false;
     }
     const QString quelle = mitgeliefertesVerzeichnis();
+    const QStringList eigene = programmeigeneDatenbanken();
     bool ok = true;
     for (const QString &name : mitgelieferteDatenbanken()) {
         const QString ziel = verzeichnis + name;
-        if (QFileInfo::exists(ziel) || !QFileInfo::exists(quelle + name))
+        if (!QFileInfo::exists(quelle + name))
             continue;
-        if (!QFile::copy(quelle + name, ziel)) {
+        const bool vorhanden = QFileInfo::exists(ziel);
+        if (vorhanden && (!eigene.contains(name) || datenversion(ziel) >= datenversion(quelle + name)))
+            continue;
+        // Written in one step, so an interrupted copy never passes for a
+        // complete database of the current version.
+        if (!ersetzen(quelle + name, ziel)) {
             ok = false;
             if (fehler)
-                *fehler = QStringLiteral("%1 kann nicht nach %2 kopiert werden.").arg(name, verzeichnis);
-            continue;
+                *fehler = (vorhanden ? QStringLiteral("%1 in %2 kann nicht erneuert werden.")
+                                     : QStringLiteral("%1 kann nicht nach %2 kopiert werden."))
+                              .arg(name, verzeichnis);
         }
-        // Copies of read-only build outputs must stay writable for the user.
-        QFile::setPermissions(ziel, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
     return ok;
 }

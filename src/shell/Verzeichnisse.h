@@ -22,8 +22,17 @@ public:
     // Where the build or the installation put the shipped databases.
     static QString mitgeliefertesVerzeichnis();
     static QStringList mitgelieferteDatenbanken();
-    // Creates dir and copies in every shipped database it does not have yet;
-    // never overwrites a file.
+    // The program's own read-only databases among them: they carry a data
+    // version, and a newer installation replaces older copies.
+    static QStringList programmeigeneDatenbanken();
+    // The data version stamped into a database by the build (SQLite's
+    // user_version): 0 for a file without one (also for a file that is no
+    // database), -1 when the file is missing or cannot be read.
+    static int datenversion(const QString &datei);
+    // Creates dir and copies in every shipped database it does not have yet.
+    // Of the program's own databases, a copy with an older or no data version
+    // is replaced atomically by the installed one; every other file (address
+    // book, application template, data) is never touched.
     static bool einrichten(const QString &verzeichnis, QString *fehler = nullptr);
     // Makes sure the data directory has its application database "anträge.mdb":
     // when it is missing, it is copied from the empty template "_anträge.mdb"

@@ -5,11 +5,14 @@
 #include "app/QtUebersetzung.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
+#include "shell/Verzeichnisse.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
@@ -21,6 +24,8 @@ class TestInstallation : public QObject
 private Q_SLOTS:
     void endeFrageKnoepfe_data();
     void endeFrageKnoepfe();
+    void alteKopienErneuert();
+    void pfadBleibtUnberuehrt();
     void paketAusgepackt();
 };
 
@@ -78,6 +83,108 @@ void TestInstallation::endeFrageKnoepfe()
     QVERIFY(gesehen);
     QCOMPARE(gelesen, knoepfe);
     QVERIFY(!beendet);
+}
+
+namespace {
+QByteArray lesen(const QString &pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreiben(const QString &pfad, const QByteArray &inhalt)
+{
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(inhalt), inhalt.size());
+}
+
+// A shipped database as an earlier version left it: the same file with
+// another data version in its header.
+QByteArray mitVersion(const QString &name, quint32 version)
+{
+    QByteArray db = lesen(TestUmgebung::mitgeliefert() + name);
+    for (int i = 0; i < 4; ++i)
+        db[60 + i] = char(version >> (24 - 8 * i));
+    return db;
+}
+
+// What a user of an earlier version has in a program directory: old copies
+// of the program's databases, an address book, the application template,
+// data files and a person's subdirectory. Returns the user's files with
+// their contents.
+QHash<QString, QByteArray> alterStand(const QString &dir)
+{
+    const int aktuell = Verzeichnisse::datenversion(TestUmgebung::mitgeliefert() + QStringLiteral("drucken.mdb"));
+    schreiben(dir + QStringLiteral("drucken.mdb"), mitVersion(QStringLiteral("drucken.mdb"), 0));
+    schreiben(dir + QStringLiteral("tarvik.mdb"), mitVersion(QStringLiteral("tarvik.mdb"), aktuell - 1));
+    schreiben(dir + QStringLiteral("tarvik.mdb-journal"), QByteArrayLiteral("Journal der alten Kopie"));
+    // A copy from a newer installation is not taken back.
+    schreiben(dir + QStringLiteral("infos.mdb"), mitVersion(QStringLiteral("infos.mdb"), aktuell + 1));
+    QDir().mkpath(dir + QStringLiteral("anna"));
+    const QHash<QString, QByteArray> benutzer{
+        {QStringLiteral("adressen.mdb"), mitVersion(QStringLiteral("adressen.mdb"), 0) + "Anna Muster"},
+        {QStringLiteral("_anträge.mdb"), mitVersion(QStringLiteral("_anträge.mdb"), 0) + "eigene Vorlage"},
+        {QStringLiteral("anträge.mdb"), mitVersion(QStringLiteral("_anträge.mdb"), 1) + "Belege"},
+        {QStringLiteral("beihilfe.txt"), lesen(QStringLiteral(VELMORA_QUELLE "/docs/beispielantrag.txt"))},
+        {QStringLiteral("arzt.txt"), QByteArrayLiteral("Dr. Muster\r\n")},
+        {QStringLiteral("anna/anträge.mdb"), mitVersion(QStringLiteral("_anträge.mdb"), 1) + "Annas Belege"},
+        {QStringLiteral("anna/drucken.mdb"), mitVersion(QStringLiteral("drucken.mdb"), 0)},
+    };
+    for (auto it = benutzer.cbegin(); it != benutzer.cend(); ++it)
+        schreiben(dir + it.key(), it.value());
+    return benutzer;
+}
+} // namespace
+
+// A user who started an earlier version gets the installed databases at the
+// next start; everything of the user's stays byte for byte.
+void TestInstallation::alteKopienErneuert()
+{
+    const QString shipped = TestUmgebung::mitgeliefert();
+    const int aktuell = Verzeichnisse::datenversion(shipped + QStringLiteral("drucken.mdb"));
+    QVERIFY(aktuell > 0);
+    for (const QString &name : Verzeichnisse::programmeigeneDatenbanken())
+        QCOMPARE(Verzeichnisse::datenversion(shipped + name), aktuell);
+
+    const QString dir = Verzeichnisse::benutzerverzeichnis();
+    QDir().mkpath(dir);
+    const QHash<QString, QByteArray> benutzer = alterStand(dir);
+    QVERIFY(!QTest::currentTestFailed());
+    const QByteArray neuere = lesen(dir + QStringLiteral("infos.mdb"));
+
+    Hauptform h;
+    h.starten(QString());
+    QCOMPARE(h.programmverzeichnis(), dir);
+
+    QVERIFY(lesen(dir + QStringLiteral("drucken.mdb")) == lesen(shipped + QStringLiteral("drucken.mdb")));
+    QVERIFY(lesen(dir + QStringLiteral("tarvik.mdb")) == lesen(shipped + QStringLiteral("tarvik.mdb")));
+    QVERIFY(!QFile::exists(dir + QStringLiteral("tarvik.mdb-journal")));
+    QVERIFY(lesen(dir + QStringLiteral("infos.mdb")) == neuere);
+    QVERIFY(QFileInfo(dir + QStringLiteral("drucken.mdb")).permissions().testFlag(QFile::WriteOwner));
+    for (auto it = benutzer.cbegin(); it != benutzer.cend(); ++it)
+        QVERIFY2(lesen(dir + it.key()) == it.value(), qPrintable(it.key()));
+    QVERIFY(QDir(dir).entryList(QDir::Files).filter(QStringLiteral(".mdb.")).isEmpty());
+}
+
+// A program directory chosen with "Pfad" is the user's own: nothing in it
+// is replaced.
+void TestInstallation::pfadBleibtUnberuehrt()
+{
+    const QString dir = TestUmgebung::neuesVerzeichnis(QStringLiteral("pfad"));
+    QHash<QString, QByteArray> vorher = alterStand(dir);
+    QVERIFY(!QTest::currentTestFailed());
+    for (const QString &name : Verzeichnisse::programmeigeneDatenbanken())
+        vorher.insert(name, lesen(dir + name));
+    vorher.insert(QStringLiteral("tarvik.mdb-journal"), lesen(dir + QStringLiteral("tarvik.mdb-journal")));
+    TestUmgebung::setzeProgrammpfad(dir);
+
+    Hauptform h;
+    h.starten(QString());
+    TestUmgebung::setzeProgrammpfad(QString());
+    QCOMPARE(h.programmverzeichnis(), dir);
+    for (auto it = vorher.cbegin(); it != vorher.cend(); ++it)
+        QVERIFY2(lesen(dir + it.key()) == it.value(), qPrintable(it.key()));
 }
 
 namespace {
