@@ -1,10 +1,11 @@
 #include "privatekv/PrivatekvScreens.h"
 
+#include "privatekv/PrivateKV.h"
 #include "shell/Hauptform.h"
 
 namespace privatekv {
 void anmelden(Hauptform &hauptform)
 {
-    Q_UNUSED(hauptform);
+    hauptform.maskeAnmelden(QStringLiteral("privateKV"), [](Hauptform &h) { return new PrivateKV(h); });
 }
 } // namespace privatekv

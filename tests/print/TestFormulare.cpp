@@ -504,7 +504,7 @@ private Q_SLOTS:
     // page; only settings and second views of an answer stay off paper.
     void alleAngabenGedruckt()
     {
-        const QSet<QString> nichtGedruckt = {
+        QSet<QString> nichtGedruckt = {
             // printing and export settings
             QStringLiteral("Druckername"), QStringLiteral("Druckoffset"), QStringLiteral("Euroformularbenutzen"),
             QStringLiteral("Tarvik"),
@@ -517,6 +517,12 @@ private Q_SLOTS:
             QStringLiteral("FamilienstandVerheiratet"), QStringLiteral("FamilienstandGeschieden"),
             QStringLiteral("FamilienstandVerwitwet"), QStringLiteral("FamilienstandGetrennt"),
         };
+        // the private insurer's service number, tariff, premium and contact:
+        // the insurance data sheet prints them, the insurance list does not
+        for (const char *feld : {"Servicenummer", "Tarif", "Tagegeld", "Beitrag", "Ansprechpartner", "Telefon",
+                                 "Telefax", "email"})
+            for (const QString &p : Aufwendungsseiten::personen())
+                nichtGedruckt.insert(QStringLiteral("privateKV_") + QString::fromUtf8(feld) + p);
         QSet<QString> gedruckt;
         for (const QString &name : m_layouts)
             for (const Layoutzeile &z : layout(name, false)) {
