@@ -211,6 +211,38 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(keine));
     }
 
+    // The private-insurance data sheet of one person from the field file and
+    // that person's memo file; it needs no print database.
+    void datenblatt()
+    {
+        const QString daten = TestUmgebung::neuesVerzeichnis(QStringLiteral("datenblatt"));
+        QVERIFY(TextFile::write(daten + QStringLiteral("/beihilfe.txt"),
+                                QStringLiteral("Testformular\r\n1privateKV_NachnameK4:=Musterkind\r\n"
+                                               "1privateKV_PLZK4:=50667\r\n1privateKV_OrtK4:=Köln\r\n"
+                                               "1privateKV_NachnameA:=Muster\r\n---Ende---\r\n"),
+                                TextFile::Encoding::Utf8));
+        QVERIFY(TextFile::write(daten + QStringLiteral("/privateKVMemo5.txt"), QStringLiteral("Zahnspange\r\n"),
+                                TextFile::Encoding::Utf8));
+        const QString pdf = m_aus + QStringLiteral("datenblatt.pdf");
+        const QString leer = TestUmgebung::neuesVerzeichnis(QStringLiteral("ohneDatenbank"));
+        const QStringList basis = {QStringLiteral("--programm"), leer, QStringLiteral("--daten"), daten,
+                                   QStringLiteral("--seite"), QStringLiteral("datenblatt")};
+        Lauf l = starten(basis + QStringList{QStringLiteral("--person"), QStringLiteral("5"), QStringLiteral("--pdf"), pdf},
+                         false);
+        QCOMPARE(l.code, 0);
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("Musterkind")) && text.contains(QStringLiteral("50667 Köln")),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Zahnspange")));
+        QVERIFY(!text.contains(QStringLiteral("Muster\n")));
+        QVERIFY(qAbs(oben(pdf, QStringLiteral("Musterkind")) - 15) < 1.5);
+        QVERIFY(oben(pdf, QStringLiteral("Zahnspange")) > 55);
+        l = starten(basis + QStringList{QStringLiteral("--person"), QStringLiteral("7"), QStringLiteral("--pdf"), pdf},
+                    false);
+        QCOMPARE(l.code, 2);
+        QVERIFY2(l.fehler.startsWith(QStringLiteral("Die Person \"7\" gibt es nicht")), qPrintable(l.fehler));
+    }
+
     void fehler_data()
     {
         QTest::addColumn<QStringList>("argumente");

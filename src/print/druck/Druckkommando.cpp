@@ -12,6 +12,7 @@
 #include "print/Formularkatalog.h"
 #include "print/Layoutinterpreter.h"
 #include "print/PdfFlaeche.h"
+#include "print/druck/Datenblattkommando.h"
 #include "print/druck/MehrseitenPdf.h"
 #include "shell/GermanDate.h"
 #include "shell/GermanMoney.h"
@@ -27,6 +28,7 @@ struct Optionen
 {
     QString programm, daten, formular, seite, pdf, png, offset, antrag;
     QString antragsdatei; // file of a side application
+    QString person; // the data sheet's person, 0 to 6
     QString gueltigAb; // date from which changes apply, dd.mm.yyyy or empty
     int block = 0;
     bool euro = false, erstantrag = false, komplett = false, quer = false, offsetGesetzt = false;
@@ -262,11 +264,12 @@ QString Druckkommando::hilfe()
         "Aufruf: velmora-druck [--programm VERZ] [--daten VERZ] [--formular NAME] [--euro] [--erstantrag]\n"
         "                      [--komplett] [--quer] [--offset MM] --seite SEITE (--pdf DATEI | --png DATEI [--dpi N])\n"
         "                      [--gueltig-ab DATUM] [--aenderungen-3-5] [--antrag KENNUNG] [--block K]\n"
-        "                      [--antragsdatei DATEI]\n"
+        "                      [--antragsdatei DATEI] [--person N]\n"
         "SEITE: vorderseite, rueckseite, vorderseite-komplett, rueckseite-komplett, pflege-vorderseite,\n"
         "       pflege-rueckseite, pflege-vorderseite-komplett, pflege-rueckseite-komplett, layout:NAME,\n"
         "       aufwendungen-1 bis aufwendungen-4 (mit --block K, ab 0), versicherung,\n"
-        "       unfallbericht, vorschuss oder abschlagszahlung (mit --antragsdatei DATEI)\n"
+        "       unfallbericht, vorschuss oder abschlagszahlung (mit --antragsdatei DATEI),\n"
+        "       datenblatt (mit --person N: 0 Antragsteller, 1 Ehegatte, 2 bis 6 Kind 1 bis Kind 5)\n"
         "--gueltig-ab: Änderungen gültig ab DATUM (TT.MM.JJJJ); --aenderungen-3-5: in den Bereichen 3 - 5\n"
         "haben sich Änderungen ergeben.\n"
         "--antrag lädt den gespeicherten Antrag KENNUNG aus anträge.mdb im Datenverzeichnis.\n"
@@ -308,6 +311,8 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
             ok = wert(&o.antrag);
         else if (a == QLatin1String("--antragsdatei"))
             ok = wert(&o.antragsdatei);
+        else if (a == QLatin1String("--person"))
+            ok = wert(&o.person);
         else if (a == QLatin1String("--gueltig-ab")) {
             QString d;
             ok = wert(&d);
@@ -374,6 +379,9 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
             return fehler(1, QStringLiteral("Das Datenverzeichnis %1 gibt es nicht.\n").arg(nativ(o.daten)));
         daten = Verzeichnisse::mitTrenner(o.daten);
     }
+    // The data sheet needs neither print database nor form kind.
+    if (o.seite == QLatin1String("datenblatt"))
+        return Datenblattkommando::ausfuehren(daten, o.person, o.pdf, o.png, o.dpi, meldung);
     const QString datenbank = programm + Formularkatalog::Dateiname;
     if (!QFileInfo(datenbank).isFile())
         return fehler(1, QStringLiteral("Die Druckdatenbank %1 fehlt.\n").arg(nativ(datenbank)));
