@@ -3,7 +3,10 @@
 #include "TestUmgebung.h"
 
 #include "fields/Feldtabelle.h"
+#include "print/Aufwendungsseiten.h"
 #include "print/Aufzeichnungsflaeche.h"
+#include "print/Formularkatalog.h"
+#include "print/Layoutinterpreter.h"
 #include "privatekv/Datenblatt.h"
 #include "privatekv/Memodateien.h"
 #include "privatekv/Versicherungsdaten.h"
@@ -268,6 +271,35 @@ private Q_SLOTS:
         QVERIFY(gedruckt.contains(QStringLiteral("W0 W1 (Fortsetzung)")));
         QCOMPARE(gedruckt.filter(QStringLiteral("lang")).join(u' '), memo.last());
         QCOMPARE(gedruckt.filter(QStringLiteral("lang")).size(), 2);
+    }
+
+    // The insurance list of a person heads with that person's own insurance
+    // data and insurer, not the applicant's.
+    void versicherungslisteDerPerson()
+    {
+        Feldtabelle t;
+        for (const int n : {0, 5}) {
+            t.setzen(V::tag(V::Nachname, n), QStringLiteral("Name-") + V::suffix(n));
+            t.setzen(V::tag(V::Versicherungsnummer, n), QStringLiteral("Nr-") + V::suffix(n));
+            t.setzen(V::tag(V::Name1, n), QStringLiteral("Versicherer-") + V::suffix(n));
+            t.setzen(V::tag(V::Ort, n), QStringLiteral("Ort-") + V::suffix(n));
+        }
+        Druckauftrag a;
+        a.variante = Druckvariante::fuer(Druckvariante::Aufrufer::Aufwendungen);
+        a.variante.fortschritt = false;
+        a.datenbank = TestUmgebung::mitgeliefert() + Formularkatalog::Dateiname;
+        a.layout = Aufwendungsseiten::Versicherungslayout;
+        a.pKVP = QStringLiteral("K4");
+        a.felder = &t;
+        Aufzeichnungsflaeche f;
+        const Druckergebnis e = Layoutinterpreter::drucken(a, f);
+        QVERIFY2(e.ok, qPrintable(e.fehler));
+        QString gedruckt;
+        for (const Aufzeichnungsflaeche::Text &text : f.texte())
+            gedruckt += text.text + u'|';
+        for (const char *w : {"Name-K4", "Nr-K4", "Versicherer-K4", "Ort-K4"})
+            QVERIFY2(gedruckt.contains(QString::fromUtf8(w)), w);
+        QVERIFY2(!gedruckt.contains(QStringLiteral("-A|")), qPrintable(gedruckt));
     }
 
     // A value wider than its room is printed smaller, and cut only when even
