@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build ccache pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev qt6-charts-dev libqt6opengl6-dev
     libsqlite3-dev sqlite3 libbenchmark-dev python3
     fonts-liberation2 poppler-utils
     clang libclang-rt-14-dev

@@ -375,6 +375,8 @@ void Aufwendungen::menueAufbauen(QMenuBar *leiste)
             &Aufwendungen::Numerieren_Knopf_Click);
     eintrag(antrag, QStringLiteral("MenüAntragsinfo"), QStringLiteral("Antrags&info"),
             &Aufwendungen::Antragsinfo_Knopf_Click);
+    eintrag(antrag, QStringLiteral("MenüAntragÜbersicht"), QStringLiteral("Ü&bersicht aller Anträge"),
+            [this] { m_hauptform.oeffnen(QStringLiteral("Antragsuebersicht")); });
     antrag->addSeparator();
     eintrag(antrag, QStringLiteral("MenüImport"), QStringLiteral("Import Velmora V 2.xx"), &Aufwendungen::Import_Click);
     m_menueExport = eintrag(antrag, QStringLiteral("MenüExportTarvik"), QStringLiteral("E&xport Tarvik"),
@@ -777,7 +779,11 @@ void Aufwendungen::Laden_Knopf_Click()
     Dialoge::ausfuehren(m_ladenForm);
     if (m_ladenForm->was() == QLatin1String("1"))
         return;
-    const QString k = m_ladenForm->kennung();
+    antragLaden(m_ladenForm->kennung(), m_ladenForm->hinzuladen());
+}
+
+void Aufwendungen::antragLaden(const QString &k, bool hinzuladen)
+{
     if (k.isEmpty())
         return;
     Antragsdatenbank::Geladen geladen;
@@ -786,7 +792,7 @@ void Aufwendungen::Laden_Knopf_Click()
     if (geladen.kopf)
         setzeKopf(*geladen.kopf);
     if (!geladen.positionen.isEmpty()) {
-        if (!m_ladenForm->hinzuladen())
+        if (!hinzuladen)
             m_tabelle.leeren();
         m_tabelle.reservieren(m_tabelle.anzahl() + int(geladen.positionen.size()));
         for (const Rechnungsposition &r : geladen.positionen)

@@ -35,6 +35,12 @@ public:
     Rechnungspositionen &rechnungspositionen() { return m_tabelle; }
 
     void aktivieren() override;
+    // The header fields as they stand.
+    Antragskopf kopf() const;
+    // Loads a stored application as the load dialog does: its header
+    // replaces the header fields, its receipts replace the current ones
+    // (or follow them when hinzuladen).
+    void antragLaden(const QString &kennung, bool hinzuladen);
 
     static QString titelOhnePflege() { return QStringLiteral("Zusammenstellung der Aufwendungen (ohne dauernde Pflege)"); }
     static QString titelPflege() { return QStringLiteral("Zusammenstellung der Aufwendungen für dauernde Pflege"); }
@@ -82,7 +88,6 @@ private:
     void pflegeGeaendert(bool an);
     void antragsdatumGeaendert(const QString &text);
     void verlassen(QWidget *feld);
-    Antragskopf kopf() const;
     void setzeKopf(const Antragskopf &k);
     QString datenbankpfad() const;
     QString aerztepfad() const;

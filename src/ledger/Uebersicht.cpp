@@ -116,6 +116,13 @@ QString Uebersicht::statusText(Status s)
     return QStringLiteral("in Arbeit");
 }
 
+QString Uebersicht::fristenhinweis(int anzahl)
+{
+    return (anzahl == 1 ? QStringLiteral("1 Beleg erreicht") : QStringLiteral("%1 Belege erreichen").arg(anzahl))
+           + QStringLiteral(" in den nächsten %1 Tagen die Antragsfrist – Übersicht der Anträge mit Strg+U")
+                 .arg(Vorwarnung);
+}
+
 int Uebersicht::fristMonate()
 {
     bool ok = false;
@@ -328,11 +335,11 @@ Uebersichtstabelle::Inhalt Uebersicht::antragsInhalt(const QDate &heute) const
                  {QStringLiteral("eingereicht"), A::Datum, QStringLiteral("eingereicht am")},
                  {QStringLiteral("zurück"), A::Datum, QStringLiteral("Bescheid zurückerhalten am")},
                  {QStringLiteral("Belege"), A::Zahl, {}},
-                 {QStringLiteral("Rechnungen €"), A::Betrag, QStringLiteral("Summe der Rechnungsbeträge in Euro")},
-                 {QStringLiteral("Anteil Vers. €"), A::Betrag, QStringLiteral("Anteil der Versicherungen in Euro")},
-                 {QStringLiteral("Beihilfe €"), A::Betrag, QStringLiteral("Erstattung der Beihilfe in Euro")},
-                 {QStringLiteral("Versicherung €"), A::Betrag, QStringLiteral("Erstattung der Versicherung in Euro")},
-                 {QStringLiteral("noch offen €"), A::Betrag,
+                 {QStringLiteral("Rechnungen"), A::Betrag, QStringLiteral("Summe der Rechnungsbeträge in Euro")},
+                 {QStringLiteral("Anteil Vers."), A::Betrag, QStringLiteral("Anteil der Versicherungen in Euro")},
+                 {QStringLiteral("Beihilfe"), A::Betrag, QStringLiteral("Erstattung der Beihilfe in Euro")},
+                 {QStringLiteral("Erst. Vers."), A::Betrag, QStringLiteral("Erstattung der Versicherung in Euro")},
+                 {QStringLiteral("noch offen"), A::Betrag,
                   QStringLiteral("Rechnungen abzüglich beider Erstattungen, in Euro")},
                  {QStringLiteral("Status"), A::Text, {}},
                  {QStringLiteral("Tage"), A::Zahl, QStringLiteral("Tage seit der Einreichung")},
@@ -358,7 +365,7 @@ Uebersichtstabelle::Inhalt Uebersicht::fristenInhalt(const QDate &heute, int mon
                  {QStringLiteral("Datum"), A::Datum, QStringLiteral("Rechnungsdatum")},
                  {QStringLiteral("Empf."), A::Text, {}},
                  {QStringLiteral("Arzt"), A::Text, {}},
-                 {QStringLiteral("Rechnung €"), A::Betrag, {}},
+                 {QStringLiteral("Rechnung"), A::Betrag, QStringLiteral("in Euro")},
                  {QStringLiteral("Stichtag"), A::Datum,
                   QStringLiteral("Ende der Antragsfrist bzw. Fälligkeit der Rechnung")},
                  {QStringLiteral("Tage"), A::Zahl,
@@ -378,11 +385,11 @@ Uebersichtstabelle::Inhalt Uebersicht::jahresInhalt() const
     Uebersichtstabelle::Inhalt t;
     t.spalten = {{QStringLiteral("Jahr"), A::Text, QStringLiteral("Jahr des Rechnungsdatums")},
                  {QStringLiteral("Belege"), A::Zahl, {}},
-                 {QStringLiteral("Rechnungen €"), A::Betrag, {}},
-                 {QStringLiteral("Beihilfe €"), A::Betrag, QStringLiteral("Erstattung der Beihilfe")},
-                 {QStringLiteral("Versicherung €"), A::Betrag, QStringLiteral("Erstattung der Versicherung")},
-                 {QStringLiteral("Eigenanteil €"), A::Betrag,
-                  QStringLiteral("Rechnungen abzüglich beider Erstattungen")}};
+                 {QStringLiteral("Rechnungen"), A::Betrag, QStringLiteral("in Euro")},
+                 {QStringLiteral("Beihilfe"), A::Betrag, QStringLiteral("Erstattung der Beihilfe in Euro")},
+                 {QStringLiteral("Erst. Vers."), A::Betrag, QStringLiteral("Erstattung der Versicherung in Euro")},
+                 {QStringLiteral("Eigenanteil"), A::Betrag,
+                  QStringLiteral("Rechnungen abzüglich beider Erstattungen, in Euro")}};
     for (const Jahr &j : jahre())
         t.zeilen.append({j.jahr == 0 ? QStringLiteral("ohne Datum") : QString::number(j.jahr), j.belege, j.rechnung,
                          j.erstattung, j.erstattungV, j.eigenanteil()});

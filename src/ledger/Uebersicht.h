@@ -106,6 +106,8 @@ public:
     QVector<Jahr> jahre() const;
 
     static QString statusText(Status s);
+    // The main window's status line about receipts near their deadline.
+    static QString fristenhinweis(int anzahl);
     // The deadline in months from the settings ("Antragsfrist"), 24 by default.
     static int fristMonate();
     static void setFristMonate(int monate);

@@ -29,6 +29,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -408,6 +409,12 @@ void Hauptform::menueAufbauen()
         m_zusatzpanel->hide();
         PrivateKV_Knopf_Click();
     });
+    QAction *uebersicht = programm->addAction(QStringLiteral("&Übersicht"));
+    uebersicht->setObjectName(QStringLiteral("MenüÜbersicht"));
+    uebersicht->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    uebersicht->setShortcutContext(Qt::ApplicationShortcut);
+    connect(uebersicht, &QAction::triggered, this, [this] { oeffnen(QStringLiteral("Antragsuebersicht")); });
+    addAction(uebersicht);
     programm->addSeparator();
     QMenu *style = programm->addMenu(QStringLiteral("&Erscheinungsbild"));
     style->setObjectName(QStringLiteral("MenüStyle"));
@@ -508,6 +515,8 @@ void Hauptform::starten(const QString &befehlszeile)
                          QStringLiteral("Bitte Antrag (Beihilfestelle) auswählen!"), QMessageBox::Ok);
         m_antrag->setFocus();
     }
+    // Hints that need to read files come once the window stands.
+    QTimer::singleShot(300, this, [this] { aktionAusfuehren(QStringLiteral("Fristenhinweis")); });
 }
 
 QString Hauptform::druckdatenbank() const
