@@ -5,12 +5,17 @@
 #include "ledger/UebersichtCsv.h"
 #include "ledger/Uebersichtsfilter.h"
 #include "ledger/Uebersichtstabelle.h"
+#include "print/druck/Druckkommando.h"
+#include "print/druck/Uebersichtsdruck.h"
+#include "shell/GermanDate.h"
 #include "shell/GermanMoney.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 
 namespace {
 const QDate kHeute(2024, 3, 15);
@@ -124,6 +129,7 @@ private Q_SLOTS:
     void kaputteDatenbank_data();
     void kaputteDatenbank();
     void csvRundreise();
+    void druckListe();
 };
 
 void TestUebersicht::statusUndSummen()
@@ -349,6 +355,37 @@ void TestUebersicht::csvRundreise()
     const Uebersicht::Antrag *a = antrag(u, QStringLiteral("01.02.2024"));
     QCOMPARE(GermanMoney::parse(z.at(5)).value(), qRound(a->rechnung * 100) / 100.0);
     QCOMPARE(GermanMoney::parse(z.at(9)).value(), qRound(a->offen() * 100) / 100.0);
+}
+
+void TestUebersicht::druckListe()
+{
+    const QString pfad = neueDatenbank();
+    const QString daten = QFileInfo(pfad).path();
+    for (int i = 0; i <= Uebersichtsdruck::ZeilenProSeite; ++i)
+        speichern(pfad, GermanDate::format(QDate(2023, 1, 1).addDays(i)), {}, {}, {{QStringLiteral("01.12.2022"), 10.0, true}});
+    const QString datei = daten + QStringLiteral("/übersicht.pdf");
+    QString meldung;
+    const QStringList aufruf = {QStringLiteral("--programm"), TestUmgebung::mitgeliefert(), QStringLiteral("--daten"),
+                                daten, QStringLiteral("--uebersicht"), QStringLiteral("--pdf"), datei};
+    QCOMPARE(Druckkommando::ausfuehren(aufruf, &meldung), 0);
+    QFile f(datei);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray pdf = f.readAll();
+    QVERIFY(pdf.startsWith("%PDF"));
+    // One line too many for one page: the total goes on a second, landscape page.
+    static const QRegularExpression seite(QStringLiteral("/Type\\s*/Page[^s]"));
+    QCOMPARE(QString::fromLatin1(pdf).count(seite), 2);
+    QVERIFY(pdf.contains("/MediaBox [0 0 841") || pdf.contains("/MediaBox [0 0 842"));
+
+    // A damaged file: a message, no PDF.
+    QFile::remove(datei);
+    QFile kaputt(pfad);
+    QVERIFY(kaputt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    kaputt.write("kein SQLite");
+    kaputt.close();
+    QCOMPARE(Druckkommando::ausfuehren(aufruf, &meldung), 1);
+    QVERIFY2(meldung.startsWith(QStringLiteral("Die Anträge können nicht gelesen werden.")), qPrintable(meldung));
+    QVERIFY(!QFile::exists(datei));
 }
 
 VELMORA_TEST_MAIN_CORE(TestUebersicht)

@@ -5,6 +5,7 @@
 #include "fields/Zusatzfeldtabelle.h"
 #include "ledger/Antragsdatenbank.h"
 #include "ledger/Summen.h"
+#include "ledger/Uebersicht.h"
 #include "print/Antragsseiten.h"
 #include "print/Aufwendungsbelege.h"
 #include "print/Aufwendungsseiten.h"
@@ -14,6 +15,7 @@
 #include "print/PdfFlaeche.h"
 #include "print/druck/Datenblattkommando.h"
 #include "print/druck/MehrseitenPdf.h"
+#include "print/druck/Uebersichtsdruck.h"
 #include "shell/GermanDate.h"
 #include "shell/GermanMoney.h"
 #include "shell/Registry.h"
@@ -33,6 +35,7 @@ struct Optionen
     int block = 0;
     bool euro = false, erstantrag = false, komplett = false, quer = false, offsetGesetzt = false;
     bool aenderungen35 = false; // changes in sections 3 to 5
+    bool uebersicht = false;    // the list of all stored applications
     int dpi = 150;
 };
 
@@ -265,6 +268,7 @@ QString Druckkommando::hilfe()
         "                      [--komplett] [--quer] [--offset MM] --seite SEITE (--pdf DATEI | --png DATEI [--dpi N])\n"
         "                      [--gueltig-ab DATUM] [--aenderungen-3-5] [--antrag KENNUNG] [--block K]\n"
         "                      [--antragsdatei DATEI] [--person N]\n"
+        "       velmora-druck [--programm VERZ] [--daten VERZ] --uebersicht --pdf DATEI\n"
         "SEITE: vorderseite, rueckseite, vorderseite-komplett, rueckseite-komplett, pflege-vorderseite,\n"
         "       pflege-rueckseite, pflege-vorderseite-komplett, pflege-rueckseite-komplett, layout:NAME,\n"
         "       aufwendungen-1 bis aufwendungen-4 (mit --block K, ab 0), versicherung,\n"
@@ -274,7 +278,8 @@ QString Druckkommando::hilfe()
         "haben sich Änderungen ergeben.\n"
         "--antrag lädt den gespeicherten Antrag KENNUNG aus anträge.mdb im Datenverzeichnis.\n"
         "--antragsdatei: die mit \"Speichern\" abgelegte Datei des Unfallberichts, Vorschuss- oder\n"
-        "Abschlagsantrags; alle Seiten kommen in eine PDF-Datei (oder DATEI-1.png, DATEI-2.png, ...).\n");
+        "Abschlagsantrags; alle Seiten kommen in eine PDF-Datei (oder DATEI-1.png, DATEI-2.png, ...).\n"
+        "--uebersicht: alle in anträge.mdb gespeicherten Anträge mit Stand und Summen als Liste (A4 quer).\n");
 }
 
 int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
@@ -342,6 +347,8 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
             o.euro = true;
         else if (a == QLatin1String("--erstantrag"))
             o.erstantrag = true;
+        else if (a == QLatin1String("--uebersicht"))
+            o.uebersicht = true;
         else if (a == QLatin1String("--komplett"))
             o.komplett = true;
         else if (a == QLatin1String("--quer"))
@@ -353,7 +360,7 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
         if (!ok)
             return fehler(2, QStringLiteral("Zu %1 fehlt der Wert.\n").arg(a) + hilfe());
     }
-    if (o.seite.isEmpty())
+    if (o.seite.isEmpty() && !o.uebersicht)
         return fehler(2, QStringLiteral("Bitte die Seite mit --seite angeben.\n") + hilfe());
     if (o.pdf.isEmpty() == o.png.isEmpty())
         return fehler(2, QStringLiteral("Bitte genau eine Ausgabe angeben: --pdf DATEI oder --png DATEI.\n") + hilfe());
@@ -378,6 +385,17 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
         if (!QFileInfo(o.daten).isDir())
             return fehler(1, QStringLiteral("Das Datenverzeichnis %1 gibt es nicht.\n").arg(nativ(o.daten)));
         daten = Verzeichnisse::mitTrenner(o.daten);
+    }
+    if (o.uebersicht) {
+        if (o.pdf.isEmpty())
+            return fehler(2, QStringLiteral("Die Übersicht wird als PDF-Datei gedruckt: bitte --pdf DATEI angeben.\n"));
+        Uebersicht u;
+        QString grund;
+        if (!Uebersicht::lesen(daten + Antragsdatenbank::Dateiname, &u, &grund))
+            return fehler(1, grund + u'\n');
+        if (!Uebersichtsdruck::pdf(u, QDate::currentDate(), o.pdf, &grund))
+            return fehler(1, grund + u'\n');
+        return fehler(0, QString());
     }
     // The data sheet needs neither print database nor form kind.
     if (o.seite == QLatin1String("datenblatt"))

@@ -1,0 +1,129 @@
+#include "print/druck/Uebersichtsdruck.h"
+
+#include "ledger/Uebersicht.h"
+#include "print/PdfDatei.h"
+#include "print/Schriften.h"
+#include "shell/GermanDate.h"
+#include "shell/GermanMoney.h"
+
+#include <QPainter>
+
+namespace {
+constexpr double kPxProMm = PdfDatei::Aufloesung / 25.4;
+constexpr double kLinks = 10, kOben = 12, kBreite = 277, kZeile = 5.6;
+// Column widths in millimetres; the remark takes the rest.
+constexpr double kSpalten[] = {20, 24, 20, 20, 12, 22, 20, 20, 20, 21, 18, 10, 50};
+
+double px(double mm)
+{
+    return mm * kPxProMm;
+}
+
+class Blatt
+{
+public:
+    explicit Blatt(QPainter &p)
+        : m_p(p)
+    {
+    }
+    void schrift(double punkte, bool fett)
+    {
+        m_p.setFont(Schriften::schrift(QStringLiteral("Arial"), punkte, fett));
+    }
+    // A text in a box of x..x+b mm, its top at y mm.
+    void text(double x, double y, double b, const QString &t, Qt::Alignment ausrichtung = Qt::AlignLeft)
+    {
+        const QRectF r(px(x + 0.8), px(y), px(b - 1.6), px(kZeile));
+        m_p.drawText(r, int(ausrichtung | Qt::AlignVCenter),
+                     m_p.fontMetrics().elidedText(t, Qt::ElideRight, int(r.width())));
+    }
+    void linie(double y, double staerke = 0.15)
+    {
+        m_p.setPen(QPen(Qt::black, px(staerke)));
+        m_p.drawLine(QPointF(px(kLinks), px(y)), QPointF(px(kLinks + kBreite), px(y)));
+    }
+    void zeile(double y, const QStringList &zellen, const QVector<bool> &rechts)
+    {
+        double x = kLinks;
+        for (int c = 0; c < zellen.size() && c < int(std::size(kSpalten)); ++c) {
+            text(x, y, kSpalten[c], zellen.at(c), rechts.value(c) ? Qt::AlignRight : Qt::AlignLeft);
+            x += kSpalten[c];
+        }
+    }
+
+private:
+    QPainter &m_p;
+};
+} // namespace
+
+bool Uebersichtsdruck::pdf(const Uebersicht &uebersicht, const QDate &heute, const QString &datei, QString *fehler)
+{
+    const Uebersichtstabelle::Inhalt t = uebersicht.antragsInhalt(heute);
+    QStringList kopf;
+    QVector<bool> rechts;
+    for (const Uebersichtstabelle::Spalte &s : t.spalten) {
+        kopf << s.titel;
+        rechts << (s.art == Uebersichtstabelle::Art::Betrag || s.art == Uebersichtstabelle::Art::Zahl);
+    }
+    const int seiten = qMax(1, int((t.zeilen.size() + ZeilenProSeite - 1) / ZeilenProSeite));
+
+    QString grund;
+    auto scheitern = [&] {
+        if (fehler)
+            *fehler = grund;
+        return false;
+    };
+    PdfDatei pdf(datei, QStringLiteral("Übersicht der Anträge"));
+    if (!pdf.oeffnen(true, &grund))
+        return scheitern();
+    QPainter &p = *pdf.maler();
+    Blatt blatt(p);
+    double summen[5] = {};
+    for (int seite = 0; seite < seiten; ++seite) {
+        if (seite > 0)
+            pdf.neueSeite();
+        blatt.schrift(14, true);
+        blatt.text(kLinks, kOben, 150, QStringLiteral("Übersicht der Anträge"));
+        blatt.schrift(9, false);
+        blatt.text(kLinks + kBreite - 80, kOben, 80,
+                   QStringLiteral("Stand: %1 – Seite %2 von %3").arg(GermanDate::format(heute)).arg(seite + 1).arg(seiten),
+                   Qt::AlignRight);
+        double y = kOben + 10;
+        blatt.schrift(8.5, true);
+        blatt.zeile(y, kopf, rechts);
+        y += kZeile;
+        blatt.linie(y, 0.3);
+        blatt.schrift(8.5, false);
+        const int ende = qMin(int(t.zeilen.size()), (seite + 1) * ZeilenProSeite);
+        for (int r = seite * ZeilenProSeite; r < ende; ++r) {
+            QStringList zellen;
+            for (int c = 0; c < t.spalten.size(); ++c)
+                zellen << Uebersichtstabelle::anzeige(t.zeilen.at(r).value(c), t.spalten.at(c).art);
+            blatt.zeile(y, zellen, rechts);
+            for (int i = 0; i < 5; ++i)
+                summen[i] += t.zeilen.at(r).value(5 + i).toDouble();
+            y += kZeile;
+            blatt.linie(y, 0.08);
+        }
+        if (seite + 1 < seiten) {
+            blatt.text(kLinks, y + 2, kBreite, QStringLiteral("Fortsetzung auf der nächsten Seite"), Qt::AlignRight);
+            continue;
+        }
+        // The totals.
+        blatt.linie(y, 0.3);
+        blatt.schrift(8.5, true);
+        QStringList summe = {QStringLiteral("Summe"), {}, {}, {}, QString::number(t.zeilen.size())};
+        for (double s : summen)
+            summe << GermanMoney::format(s);
+        blatt.zeile(y, summe, rechts);
+        y += kZeile + 4;
+        blatt.schrift(11, true);
+        blatt.text(kLinks, y, kBreite,
+                   QStringLiteral("Noch offen insgesamt: %1 €").arg(GermanMoney::format(uebersicht.offenGesamt())));
+        blatt.schrift(8, false);
+        blatt.text(kLinks, y + 7, kBreite,
+                   QStringLiteral("Alle Beträge in Euro (DM-Belege umgerechnet mit 1 € = 1,95583 DM). "
+                                  "Noch offen: Rechnungen abzüglich der Erstattungen von Beihilfe und Versicherung."));
+    }
+    return pdf.schreiben(&grund) || scheitern();
+}
