@@ -61,6 +61,58 @@ QString seiteAusgeben(const Druckauftrag &a, const Optionen &o)
     const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, *flaeche);
     return e.ok ? QString() : e.fehler + u'\n';
 }
+
+// Pages drawn one after the other into one PDF file, or into the numbered
+// pictures FILE-1.png, FILE-2.png, ... of the options.
+class Seitenfolge
+{
+public:
+    Seitenfolge(const Optionen &o, const QString &titel)
+        : m_o(o)
+    {
+        if (!o.pdf.isEmpty())
+            m_pdf = std::make_unique<MehrseitenPdf>(o.pdf, titel);
+    }
+
+    // The next page; false (and the reason) when it could not be drawn.
+    bool zeichnen(const Druckauftrag &a, const Layout &layout, QString *grund)
+    {
+        ++m_seiten;
+        Druckergebnis e;
+        if (m_pdf) {
+            e = Layoutinterpreter::zeichnen(a, layout, *m_pdf);
+        } else {
+            const QFileInfo info(m_o.png);
+            const QString datei = info.path() + u'/' + info.completeBaseName() + u'-' + QString::number(m_seiten)
+                                  + QStringLiteral(".png");
+            BildFlaeche bild(m_o.dpi, datei, PdfFlaeche::Aufloesung);
+            e = Layoutinterpreter::zeichnen(a, layout, bild);
+            m_dateien << nativ(datei);
+        }
+        if (!e.ok)
+            *grund = e.fehler + u'\n';
+        return e.ok;
+    }
+
+    int seiten() const { return m_seiten; }
+
+    // Writes the PDF file; the message: the pictures' names, or the reason.
+    bool fertig(QString *meldung)
+    {
+        if (m_pdf && !m_pdf->fertig()) {
+            *meldung = m_pdf->fehler() + u'\n';
+            return false;
+        }
+        *meldung = m_pdf ? QString() : m_dateien.join(u'\n') + u'\n';
+        return true;
+    }
+
+private:
+    const Optionen &m_o;
+    std::unique_ptr<MehrseitenPdf> m_pdf;
+    QStringList m_dateien;
+    int m_seiten = 0;
+};
 } // namespace
 
 namespace {
@@ -148,44 +200,22 @@ int aufwendungen(const Optionen &o, const QString &datenbank, const QString &dat
     const std::optional<Layout> layout = Layoutinterpreter::vorlage(a, &grund);
     if (!layout)
         return fehler(1, grund + u'\n');
-    std::unique_ptr<MehrseitenPdf> pdf;
-    if (!o.pdf.isEmpty())
-        pdf = std::make_unique<MehrseitenPdf>(o.pdf, a.layout);
-    QStringList dateien;
-    int seite = 0;
+    Seitenfolge seiten(o, a.layout);
     for (const Aufwendungsseiten::Person &p : Aufwendungsseiten::personensummen(tabelle, euro)) {
         const QVector<Aufwendungsseiten::Bereich> teile = Aufwendungsseiten::versicherungsseiten(tabelle, p.code);
         for (qsizetype teil = 0; teil < teile.size(); ++teil) {
-            ++seite;
             a.pKVP = p.code;
             belege.setPerson(p.code);
             belege.setBereich(teile.at(teil).von, teile.at(teil).bis);
             felder.setzen(QStringLiteral("1Versicherungspersonensumme"),
                           Aufwendungsseiten::versicherungssumme(p, teil + 1 == teile.size()));
-            if (pdf) {
-                const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, *pdf);
-                if (!e.ok)
-                    return fehler(1, e.fehler + u'\n');
-                continue;
-            }
-            const QFileInfo info(o.png);
-            const QString datei = info.path() + u'/' + info.completeBaseName() + u'-' + QString::number(seite)
-                                  + QStringLiteral(".png");
-            BildFlaeche bild(o.dpi, datei, PdfFlaeche::Aufloesung);
-            const Druckergebnis e = Layoutinterpreter::zeichnen(a, *layout, bild);
-            if (!e.ok)
-                return fehler(1, e.fehler + u'\n');
-            dateien << nativ(datei);
+            if (!seiten.zeichnen(a, *layout, &grund))
+                return fehler(1, grund);
         }
     }
-    if (seite == 0)
+    if (seiten.seiten() == 0)
         return fehler(1, QStringLiteral("Keine Belege: für keine Person ist eine Aufstellung zu drucken.\n"));
-    if (pdf) {
-        if (!pdf->fertig())
-            return fehler(1, pdf->fehler() + u'\n');
-        return fehler(0, QString());
-    }
-    return fehler(0, dateien.join(u'\n') + u'\n');
+    return seiten.fertig(&grund) ? fehler(0, grund) : fehler(1, grund);
 }
 } // namespace
 
@@ -230,34 +260,14 @@ int nebenantrag(const Optionen &o, const Antragsseiten::Nebenantrag &n, const QS
             return fehler(1, grund + u'\n');
         layouts.append(*l);
     }
-    std::unique_ptr<MehrseitenPdf> pdf;
-    if (!o.pdf.isEmpty())
-        pdf = std::make_unique<MehrseitenPdf>(o.pdf, n.layouts.first());
-    QStringList dateien;
+    Seitenfolge seiten(o, n.layouts.first());
     for (qsizetype i = 0; i < layouts.size(); ++i) {
         a.layout = n.layouts.at(i);
         a.querformat = false;
-        if (pdf) {
-            const Druckergebnis e = Layoutinterpreter::zeichnen(a, layouts.at(i), *pdf);
-            if (!e.ok)
-                return fehler(1, e.fehler + u'\n');
-            continue;
-        }
-        const QFileInfo info(o.png);
-        const QString datei =
-            info.path() + u'/' + info.completeBaseName() + u'-' + QString::number(i + 1) + QStringLiteral(".png");
-        BildFlaeche bild(o.dpi, datei, PdfFlaeche::Aufloesung);
-        const Druckergebnis e = Layoutinterpreter::zeichnen(a, layouts.at(i), bild);
-        if (!e.ok)
-            return fehler(1, e.fehler + u'\n');
-        dateien << nativ(datei);
+        if (!seiten.zeichnen(a, layouts.at(i), &grund))
+            return fehler(1, grund);
     }
-    if (pdf) {
-        if (!pdf->fertig())
-            return fehler(1, pdf->fehler() + u'\n');
-        return fehler(0, QString());
-    }
-    return fehler(0, dateien.join(u'\n') + u'\n');
+    return seiten.fertig(&grund) ? fehler(0, grund) : fehler(1, grund);
 }
 } // namespace
 
