@@ -179,20 +179,31 @@ bool Adressbestand::sichern(Adresse &adresse, QString *fehler)
         sql = QStringLiteral("update Adressen set %1 = ? where rowid = ?").arg(namen.join(QStringLiteral(" = ?, ")));
         werte.append(adresse.id());
     }
+    qint64 id = adresse.id();
+    if (!aendern(sql, werte, neu ? &id : nullptr, fehler))
+        return false;
+    adresse.setId(id);
+    laden();
+    return true;
+}
+
+bool Adressbestand::aendern(const QString &sql, const QVariantList &werte, qint64 *neueId, QString *fehler)
+{
     const QString name = anzeigename(m_pfad);
     if (!m_db.transaktionBeginnen())
         return scheitern(fehler, QStringLiteral("Das Adressbuch %1 kann nicht geschrieben werden: %2")
                                      .arg(name, m_db.letzterFehler()));
-    qint64 id = adresse.id();
     bool ok = m_db.ausfuehren(sql, werte);
     QString grund = m_db.letzterFehler();
     if (ok) {
+        // Exactly one row: an address another program removed meanwhile is
+        // not silently recreated or passed over.
         const Datensatz ds = m_db.abfrage(QStringLiteral("select changes() as n, last_insert_rowid() as id"));
         ok = ds.istGueltig() && ds.wert(0, QStringLiteral("n")).toInt() == 1;
         if (!ok)
             grund = QStringLiteral("die Adresse ist nicht mehr vorhanden");
-        else if (neu)
-            id = ds.wert(0, QStringLiteral("id")).toLongLong();
+        else if (neueId)
+            *neueId = ds.wert(0, QStringLiteral("id")).toLongLong();
     }
     if (ok && !m_db.transaktionAbschliessen()) {
         ok = false;
@@ -202,8 +213,6 @@ bool Adressbestand::sichern(Adresse &adresse, QString *fehler)
         m_db.transaktionVerwerfen();
         return scheitern(fehler, QStringLiteral("Das Adressbuch %1 kann nicht geschrieben werden: %2").arg(name, grund));
     }
-    adresse.setId(id);
-    laden();
     return true;
 }
 
@@ -211,26 +220,8 @@ bool Adressbestand::loeschen(qint64 id, QString *fehler)
 {
     if (!schreibbereit(fehler))
         return false;
-    const QString name = anzeigename(m_pfad);
-    if (!m_db.transaktionBeginnen())
-        return scheitern(fehler, QStringLiteral("Das Adressbuch %1 kann nicht geschrieben werden: %2")
-                                     .arg(name, m_db.letzterFehler()));
-    bool ok = m_db.ausfuehren(QStringLiteral("delete from Adressen where rowid = ?"), {id});
-    QString grund = m_db.letzterFehler();
-    if (ok) {
-        const Datensatz ds = m_db.abfrage(QStringLiteral("select changes() as n"));
-        ok = ds.istGueltig() && ds.wert(0, QStringLiteral("n")).toInt() == 1;
-        if (!ok)
-            grund = QStringLiteral("die Adresse ist nicht mehr vorhanden");
-    }
-    if (ok && !m_db.transaktionAbschliessen()) {
-        ok = false;
-        grund = m_db.letzterFehler();
-    }
-    if (!ok) {
-        m_db.transaktionVerwerfen();
-        return scheitern(fehler, QStringLiteral("Das Adressbuch %1 kann nicht geschrieben werden: %2").arg(name, grund));
-    }
+    if (!aendern(QStringLiteral("delete from Adressen where rowid = ?"), {id}, nullptr, fehler))
+        return false;
     laden();
     return true;
 }

@@ -43,6 +43,9 @@ public:
 
 private:
     bool schreibbereit(QString *fehler);
+    // One statement changing exactly one row, in a transaction; the file
+    // stays as it was when anything fails.
+    bool aendern(const QString &sql, const QVariantList &werte, qint64 *neueId, QString *fehler);
     bool spaltenErgaenzen();
     bool scheitern(QString *fehler, const QString &text) const;
     qint64 datenstand();

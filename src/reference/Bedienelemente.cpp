@@ -1,5 +1,7 @@
 #include "reference/Bedienelemente.h"
 
+#include <QShortcut>
+
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -31,4 +33,18 @@ void Bedienelemente::textSetzen(QTextEdit *feld, const QString &text)
         feld->setHtml(text);
     else
         feld->setPlainText(text);
+}
+
+void Bedienelemente::endeUndEsc(QWidget *viewer, QPushButton *ende)
+{
+    auto verbergen = [viewer] {
+        if (QWidget *fenster = viewer->parentWidget())
+            fenster->hide();
+        else
+            viewer->hide();
+    };
+    QObject::connect(ende, &QPushButton::clicked, viewer, verbergen);
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), viewer);
+    esc->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(esc, &QShortcut::activated, viewer, verbergen);
 }

@@ -18,4 +18,7 @@ public:
     static QTextEdit *textfeld(QWidget *parent, const QString &name);
     // Shows a stored text: rich text as such, anything else as plain text.
     static void textSetzen(QTextEdit *feld, const QString &text);
+    // The end button and Esc hide the viewer (its child window, when it has
+    // one); it keeps its place for the next opening.
+    static void endeUndEsc(QWidget *viewer, QPushButton *ende);
 };

@@ -40,16 +40,7 @@ Gesetze::Gesetze(Hauptform &hauptform)
     connect(zurueck, &QPushButton::clicked, this, [this] { blaettern(false); });
     connect(vor, &QPushButton::clicked, this, [this] { blaettern(true); });
     connect(kopieren, &QPushButton::clicked, this, &Gesetze::kopieren);
-    auto verbergen = [this] {
-        if (QWidget *fenster = parentWidget())
-            fenster->hide();
-        else
-            hide();
-    };
-    connect(ende, &QPushButton::clicked, this, verbergen);
-    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    esc->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(esc, &QShortcut::activated, this, verbergen);
+    Bedienelemente::endeUndEsc(this, ende);
 
     laden(QStringLiteral("select * from Gesetze order by Nummer"), {});
     resize(sizeHint());

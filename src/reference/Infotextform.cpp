@@ -27,16 +27,7 @@ Infotextform::Infotextform(Hauptform &hauptform)
     l->addWidget(kopieren);
     l->addWidget(ende);
     connect(kopieren, &QPushButton::clicked, this, &Infotextform::kopieren);
-    auto verbergen = [this] {
-        if (QWidget *fenster = parentWidget())
-            fenster->hide();
-        else
-            hide();
-    };
-    connect(ende, &QPushButton::clicked, this, verbergen);
-    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    esc->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(esc, &QShortcut::activated, this, verbergen);
+    Bedienelemente::endeUndEsc(this, ende);
 
     DBHinweis::zeigen();
     Datenbank db;
