@@ -150,8 +150,14 @@ bool Uebersicht::lesen(const QString &pfad, Uebersicht *ergebnis, QString *fehle
     QString grund;
     if (!db.oeffnen(pfad, Datenbank::Modus::NurLesen, &grund))
         return scheitern(QStringLiteral("Die Anträge können nicht gelesen werden. %1").arg(grund));
-    const Datensatz koepfe = db.abfrage(QStringLiteral("select * from \"Anträge\""));
-    const Datensatz belege = db.abfrage(QStringLiteral("select * from Rechnungen order by Kennung, lfdNr, Beleg"));
+    // Only the columns the overview needs; "fälligam" comes with the ledger's upgrade.
+    const bool mitFaelligam = db.spaltenVon(QStringLiteral("Rechnungen")).contains(QStringLiteral("fälligam"));
+    const Datensatz koepfe = db.abfrage(
+        QStringLiteral("select Kennung, Antragsdatum, Bemerkung, eingereicht, \"zurück\" from \"Anträge\""));
+    const Datensatz belege = db.abfrage(
+        QStringLiteral("select Kennung, euro, Beleg, Datum, Rechnung, Versicherung, Erstattung, ErstattungV, "
+                       "bezahltam, \"Empfänger\", Art, Arzt%1 from Rechnungen order by Kennung, lfdNr, Beleg")
+            .arg(mitFaelligam ? QStringLiteral(", \"fälligam\"") : QString()));
     for (const Datensatz *ds : {&koepfe, &belege})
         if (!ds->istGueltig())
             return scheitern(QStringLiteral("Die Datei %1 ist beschädigt oder keine Antragsdatenbank: %2")
@@ -172,7 +178,6 @@ bool Uebersicht::lesen(const QString &pfad, Uebersicht *ergebnis, QString *fehle
         index.insert(a.kennung, int(u.m_antraege.size()));
         u.m_antraege.append(a);
     }
-    const bool mitFaelligam = belege.hatSpalte(QStringLiteral("fälligam"));
     for (int i = 0; i < belege.anzahl(); ++i) {
         const QString kennung = belege.wert(i, QStringLiteral("Kennung")).toString();
         auto it = index.constFind(kennung);
