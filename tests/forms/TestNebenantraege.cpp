@@ -101,6 +101,8 @@ private Q_SLOTS:
         QVERIFY(Dialoge::letzteMeldung().text.contains(QStringLiteral("fehlt.txt")));
         QCOMPARE(feld(ab, "AAAnschrift")->text(), anschrift);
         testhilfe::bild(ab, QStringLiteral("abschlagszahlung"));
+        testhilfe::bild(m_h.get(), QStringLiteral("hauptfenster-zusatzpanel"));
+        testhilfe::bild(m_h->maske(QStringLiteral("Anträgeform")), QStringLiteral("antraegeform"));
         testhilfe::bild(unfall, QStringLiteral("unfallbericht"));
     }
 
