@@ -4,6 +4,7 @@
 #include "fields/Zusatzfeldtabelle.h"
 
 #include <QAbstractButton>
+#include <QHash>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -171,9 +172,14 @@ QColor FeldControls::farbe(const QWidget *w)
 
 void FeldControls::anzeigen(const QList<QWidget *> &controls, const Feldtabelle &tabelle)
 {
+    // Each control's tag is read once; then every row, in order, goes into
+    // every control with its name.
+    QHash<QString, QList<QWidget *>> nachTag;
+    for (QWidget *w : controls)
+        nachTag[tag(w)].append(w);
     for (const auto &zeile : tabelle.zeilen())
-        for (QWidget *w : controls)
-            if (tag(w) == zeile.name)
+        if (const auto it = nachTag.constFind(zeile.name); it != nachTag.constEnd())
+            for (QWidget *w : *it)
                 setzeWert(w, zeile.wert);
 }
 

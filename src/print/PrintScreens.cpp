@@ -4,13 +4,13 @@
 #include "print/Druckerwahl.h"
 #include "print/Druckfunktion.h"
 #include "shell/Dialoge.h"
-#include "print/Schriften.h"
 #include "shell/Hauptform.h"
 
 namespace print {
 void anmelden(Hauptform &hauptform)
 {
-    Schriften::einrichten();
+    // The print fonts are loaded on the first page drawn (Schriften::familie),
+    // not at start-up.
     // The current printer follows the main window's printer name, also when
     // the field file fills it at start-up.
     auto *wahl = new Druckerwahl(&hauptform);
