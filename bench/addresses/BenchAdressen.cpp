@@ -95,17 +95,3 @@ void BM_OeffnenUndListe5000(benchmark::State &state)
 
 BENCHMARK(BM_AdressbuchLesen5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OeffnenUndListe5000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QTemporaryDir xdg;
-    qputenv("XDG_CONFIG_HOME", xdg.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", xdg.path().toLocal8Bit());
-    qputenv("VELMORA_SHIPPED_DIR", VELMORA_SHIPPED_DIR_BUILD);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

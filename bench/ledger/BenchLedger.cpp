@@ -137,16 +137,3 @@ BENCHMARK(BM_EinlesenKern)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EinlesenFenster)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Speichern100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Laden100)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QTemporaryDir xdg;
-    qputenv("XDG_CONFIG_HOME", xdg.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", xdg.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -101,16 +101,3 @@ void BM_UebersichtFenster(benchmark::State &state)
 
 BENCHMARK(BM_UebersichtLesen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UebersichtFenster)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QTemporaryDir xdg;
-    qputenv("XDG_CONFIG_HOME", xdg.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", xdg.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -61,18 +61,3 @@ void BM_KurorteFormOeffnen(benchmark::State &state)
 }
 BENCHMARK(BM_KurorteFormOeffnen)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -88,16 +88,3 @@ void BM_SpeichernKnopf500(benchmark::State &state)
 BENCHMARK(BM_FelderEinlesen500)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FelddateiSpeichern500)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SpeichernKnopf500)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QTemporaryDir xdg;
-    qputenv("XDG_CONFIG_HOME", xdg.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", xdg.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
