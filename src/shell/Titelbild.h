@@ -2,15 +2,18 @@
 
 #include <QWidget>
 
-// The title picture of the start screen, drawn by the program itself each
-// time it is shown.
+// The title picture of the start screen. At its own size on a screen of
+// normal density it shows the pixels drawn when the program was built
+// (three font sizes and their glyphs would otherwise be loaded at every
+// start); otherwise it draws the picture itself.
 class Titelbild : public QWidget
 {
     Q_OBJECT
 public:
     explicit Titelbild(QWidget *parent = nullptr);
-    QSize sizeHint() const override { return {460, 260}; }
-    static void zeichnen(QPainter &p, const QSize &size);
+    QSize sizeHint() const override;
+    // The picture drawn at build time.
+    static QImage gespeichert();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -6,6 +6,8 @@
 #include "shell/Maske.h"
 #include "shell/Registry.h"
 #include "shell/SideBar.h"
+#include "shell/Titelbild.h"
+#include "shell/Titelzeichnung.h"
 #include "shell/TextFile.h"
 #include "shell/Verzeichnisse.h"
 
@@ -92,6 +94,7 @@ private Q_SLOTS:
     void speichernKnopfFolgtMaske();
     void memoDateienUnberuehrt();
     void formularartWechsel();
+    void titelbildWieGezeichnet();
 
 private:
     QString m_prog;
@@ -632,3 +635,32 @@ void TestHauptform::formularartWechsel()
 
 VELMORA_TEST_MAIN(TestHauptform)
 #include "TestHauptform.moc"
+
+void TestHauptform::titelbildWieGezeichnet()
+{
+    // The start screen shows the pixels drawn at build time; they must be
+    // exactly what the drawing gives now (size, byte order, a stale file).
+    const QImage gespeichert = Titelbild::gespeichert();
+    QCOMPARE(gespeichert.size(), Titelzeichnung::groesse());
+    QCOMPARE(gespeichert, Titelzeichnung::bild());
+
+    // The start screen's picture shows those pixels wherever they are opaque.
+    Hauptform h;
+    h.show();
+    h.starten(QString());
+    auto *bild = h.findChild<Titelbild *>(QStringLiteral("Bild"));
+    QVERIFY(bild);
+    QTRY_VERIFY(bild->isVisible());
+    TestUmgebung::bild(&h, QStringLiteral("startbild"));
+    const QImage gezeigt = bild->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(gezeigt.size(), gespeichert.size());
+    int deckend = 0, abweichend = 0;
+    for (int y = 0; y < gespeichert.height(); ++y)
+        for (int x = 0; x < gespeichert.width(); ++x)
+            if (qAlpha(gespeichert.pixel(x, y)) == 255) {
+                ++deckend;
+                abweichend += gezeigt.pixel(x, y) != gespeichert.pixel(x, y);
+            }
+    QVERIFY(deckend > gespeichert.width() * gespeichert.height() / 2);
+    QCOMPARE(abweichend, 0);
+}
