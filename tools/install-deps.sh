@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build ccache pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev qt6-charts-dev libqt6opengl6-dev
+    # libgl-dev: the CMake package of Qt Gui looks for the OpenGL headers.
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     libsqlite3-dev sqlite3 libbenchmark-dev python3
     fonts-liberation2 poppler-utils
     clang libclang-rt-14-dev

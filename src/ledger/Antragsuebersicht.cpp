@@ -2,6 +2,7 @@
 
 #include "ledger/Antragsdatenbank.h"
 #include "ledger/Aufwendungen.h"
+#include "ledger/Jahresdiagrammansicht.h"
 #include "ledger/UebersichtCsv.h"
 #include "ledger/Uebersichtsfilter.h"
 #include "ledger/Uebersichtstabelle.h"
@@ -9,11 +10,6 @@
 #include "shell/GermanMoney.h"
 #include "shell/Hauptform.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
@@ -25,7 +21,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 Antragsuebersicht::Antragsuebersicht(Hauptform &hauptform, QWidget *parent)
     : Maske(hauptform, QStringLiteral("Antragsuebersicht"), titel(), parent)
@@ -141,9 +136,8 @@ void Antragsuebersicht::aufbauen()
     QTableView *jahresliste = tabelle(QStringLiteral("Jahresliste"), m_jahre);
     jahresliste->horizontalHeader()->setStretchLastSection(false);
     teiler->addWidget(jahresliste);
-    m_diagramm = new QChartView(teiler);
+    m_diagramm = new Jahresdiagrammansicht(teiler);
     m_diagramm->setObjectName(QStringLiteral("Jahresdiagramm"));
-    m_diagramm->setRenderHint(QPainter::Antialiasing);
     m_diagramm->setMinimumHeight(220);
     teiler->addWidget(m_diagramm);
     teiler->setStretchFactor(0, 1);
@@ -249,42 +243,7 @@ void Antragsuebersicht::summeZeigen()
 
 void Antragsuebersicht::jahreZeigen()
 {
-    auto *chart = new QChart;
-    chart->setTitle(QStringLiteral("Aufwendungen und Erstattungen je Jahr (Euro)"));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    auto *serie = new QBarSeries;
-    const char *namen[] = {"Rechnungen", "Beihilfe", "Versicherung", "Eigenanteil"};
-    QBarSet *saetze[4];
-    for (int i = 0; i < 4; ++i) {
-        saetze[i] = new QBarSet(QString::fromUtf8(namen[i]));
-        serie->append(saetze[i]);
-    }
-    QStringList jahre;
-    double groesste = 0;
-    for (const Uebersicht::Jahr &j : m_uebersicht.jahre()) {
-        if (j.jahr == 0)
-            continue;
-        jahre << QString::number(j.jahr);
-        const double werte[] = {j.rechnung, j.erstattung, j.erstattungV, j.eigenanteil()};
-        for (int i = 0; i < 4; ++i) {
-            *saetze[i] << werte[i];
-            groesste = qMax(groesste, werte[i]);
-        }
-    }
-    chart->addSeries(serie);
-    auto *x = new QBarCategoryAxis;
-    x->append(jahre);
-    chart->addAxis(x, Qt::AlignBottom);
-    serie->attachAxis(x);
-    auto *y = new QValueAxis;
-    y->setRange(0, groesste > 0 ? groesste * 1.1 : 100);
-    y->setLabelFormat(QStringLiteral("%.0f"));
-    y->applyNiceNumbers();
-    chart->addAxis(y, Qt::AlignLeft);
-    serie->attachAxis(y);
-    QChart *alt = m_diagramm->chart();
-    m_diagramm->setChart(chart);
-    delete alt;
+    m_diagramm->setJahre(m_uebersicht.jahre());
 }
 
 void Antragsuebersicht::laden(const QModelIndex &index)

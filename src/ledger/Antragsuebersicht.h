@@ -3,7 +3,7 @@
 #include "ledger/Uebersicht.h"
 #include "shell/Maske.h"
 
-class QChartView;
+class Jahresdiagrammansicht;
 class QComboBox;
 class QLabel;
 class QSpinBox;
@@ -14,7 +14,7 @@ class Uebersichtstabelle;
 
 // The overview of all stored applications: a table of the applications
 // with their sums and state, the receipts whose deadline needs attention,
-// and the sums per year as table and bar chart. It only reads anträge.mdb;
+// and the sums per year as table and bar diagram. It only reads anträge.mdb;
 // a double click loads an application into the ledger window.
 class Antragsuebersicht : public Maske
 {
@@ -54,6 +54,6 @@ private:
     QLabel *m_meldung = nullptr;
     QLabel *m_summe = nullptr;
     QLabel *m_fristZeile = nullptr;
-    QChartView *m_diagramm = nullptr;
+    Jahresdiagrammansicht *m_diagramm = nullptr;
     bool m_ebenGelesen = true; // read while being built: the first activation needs no second read
 };

@@ -1,6 +1,7 @@
 #include "TestUmgebung.h"
 
 #include "ledger/Antragsdatenbank.h"
+#include "ledger/Jahresdiagramm.h"
 #include "ledger/Uebersicht.h"
 #include "ledger/UebersichtCsv.h"
 #include "ledger/Uebersichtsfilter.h"
@@ -15,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 
 namespace {
@@ -130,6 +133,9 @@ private Q_SLOTS:
     void kaputteDatenbank();
     void csvRundreise();
     void druckListe();
+    void diagrammachse_data();
+    void diagrammachse();
+    void diagrammbalken();
 };
 
 void TestUebersicht::statusUndSummen()
@@ -386,6 +392,70 @@ void TestUebersicht::druckListe()
     QCOMPARE(Druckkommando::ausfuehren(aufruf, &meldung), 1);
     QVERIFY2(meldung.startsWith(QStringLiteral("Die Anträge können nicht gelesen werden.")), qPrintable(meldung));
     QVERIFY(!QFile::exists(datei));
+}
+
+void TestUebersicht::diagrammachse_data()
+{
+    QTest::addColumn<double>("kleinster");
+    QTest::addColumn<double>("groesster");
+    QTest::addColumn<QStringList>("striche");
+    QTest::newRow("nichts") << 0.0 << 0.0 << QStringList{"0", "20", "40", "60", "80", "100"};
+    QTest::newRow("klein") << 0.0 << 37.5 << QStringList{"0", "10", "20", "30", "40"};
+    QTest::newRow("ganze Zahlen") << 0.0 << 3.0 << QStringList{"0", "1", "2", "3"};
+    QTest::newRow("zweieinhalb") << 0.0 << 12345.0 << QStringList{"0", "2.500", "5.000", "7.500", "10.000", "12.500"};
+    QTest::newRow("knapp darüber") << 0.0 << 12500.01
+                                   << QStringList{"0", "2.500", "5.000", "7.500", "10.000", "12.500", "15.000"};
+    QTest::newRow("Zehnerpotenz") << 0.0 << 1000.0 << QStringList{"0", "200", "400", "600", "800", "1.000"};
+    QTest::newRow("negativ") << -800.0 << 5000.0
+                             << QStringList{"-1.000", "0", "1.000", "2.000", "3.000", "4.000", "5.000"};
+    QTest::newRow("nur negativ") << -350.0 << 0.0 << QStringList{"-400", "-300", "-200", "-100", "0"};
+    QTest::newRow("riesig") << 0.0 << 1e7
+                            << QStringList{"0", "2.000.000", "4.000.000", "6.000.000", "8.000.000", "10.000.000"};
+}
+
+void TestUebersicht::diagrammachse()
+{
+    QFETCH(double, kleinster);
+    QFETCH(double, groesster);
+    QFETCH(QStringList, striche);
+    QStringList texte;
+    for (const double w : Jahresdiagramm::achse(kleinster, groesster).werte())
+        texte << Jahresdiagramm::zahl(w);
+    QCOMPARE(texte, striche);
+}
+
+void TestUebersicht::diagrammbalken()
+{
+    // 2022: refunds above the invoices, a negative own share.
+    const Uebersicht::Jahr a{2022, 3, 10000.0, 6000.0, 5000.0};
+    const Uebersicht::Jahr b{2023, 1, 2000.0, 1000.0, 0.0};
+    Jahresdiagramm d;
+    d.setJahre({a, b, Uebersicht::Jahr{0, 1, 50000.0}});
+    QCOMPARE(d.gruppen().size(), 2); // without the undated receipts
+
+    QImage bild(800, 400, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    const QFont schrift(QStringLiteral("Liberation Sans"), 9);
+    const QRect f = d.flaeche(p, bild.rect(), schrift).toAlignedRect();
+    d.zeichnen(p, bild.rect(), schrift);
+    p.end();
+    // The pixels of a series' colour in the left or right half of the bars' area.
+    const auto balken = [&](int reihe, bool links) {
+        QRect r;
+        const QRgb farbe = Jahresdiagramm::farbe(reihe).rgb();
+        for (int y = f.top(); y <= f.bottom(); ++y)
+            for (int x = links ? f.left() : f.center().x(); x <= (links ? f.center().x() : f.right()); ++x)
+                if (bild.pixel(x, y) == farbe)
+                    r |= QRect(x, y, 1, 1);
+        return r;
+    };
+    const QRect rechnung22 = balken(0, true), rechnung23 = balken(0, false), eigen22 = balken(3, true);
+    QVERIFY(!rechnung22.isEmpty() && !rechnung23.isEmpty() && !eigen22.isEmpty());
+    QVERIFY2(rechnung22.top() < rechnung23.top() - f.height() / 4, "the larger sum stands higher");
+    QVERIFY(qAbs(rechnung22.bottom() - rechnung23.bottom()) <= 1); // both on the zero line
+    QVERIFY2(eigen22.top() >= rechnung22.bottom() - 1 && eigen22.bottom() > rechnung22.bottom() + 10,
+             "the negative share grows down from zero");
 }
 
 VELMORA_TEST_MAIN_CORE(TestUebersicht)

@@ -3,6 +3,7 @@
 #include "ledger/Antragsdatenbank.h"
 #include "ledger/Antragsuebersicht.h"
 #include "ledger/Aufwendungen.h"
+#include "ledger/Jahresdiagrammansicht.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
 #include "shell/GermanDate.h"
@@ -143,7 +144,14 @@ private Q_SLOTS:
         QCOMPARE(fristen->model()->index(0, 9).data().toString(), QStringLiteral("Frist endet in 30 Tagen"));
         TestUmgebung::bild(m_h.get(), QStringLiteral("uebersicht-fristen"));
         reg->setCurrentIndex(2);
-        QVERIFY(w<QTableView>(QStringLiteral("Jahresliste"))->model()->rowCount() >= 1);
+        QAbstractItemModel *jahre = w<QTableView>(QStringLiteral("Jahresliste"))->model();
+        QVERIFY(jahre->rowCount() >= 1);
+        // The diagram shows the years of the table.
+        auto *diagramm = w<Jahresdiagrammansicht>(QStringLiteral("Jahresdiagramm"));
+        QVERIFY(diagramm && diagramm->isVisible());
+        QCOMPARE(diagramm->diagramm().gruppen().size(), jahre->rowCount());
+        for (int r = 0; r < jahre->rowCount(); ++r)
+            QCOMPARE(diagramm->diagramm().gruppen().at(r).beschriftung, jahre->index(r, 0).data().toString());
         TestUmgebung::bild(m_h.get(), QStringLiteral("uebersicht-jahre"));
 
         // The visible table goes out as CSV.
