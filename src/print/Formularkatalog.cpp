@@ -2,6 +2,7 @@
 
 #include "print/Layoutquelle.h"
 #include "shell/Datenbank.h"
+#include "shell/SqliteLesen.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,38 +38,37 @@ QString Formularkatalog::unlesbarMeldung(const QString &datenbankpfad, const QSt
         .arg(pfad, grund);
 }
 
+// Both reads happen while the first window is built, so they go straight
+// through SQLite instead of starting Qt's database driver.
 QStringList Formularkatalog::formularliste(const QString &datenbankpfad)
 {
     QStringList liste;
-    Datenbank db;
-    if (!db.oeffnen(datenbankpfad, Datenbank::Modus::NurLesen))
+    QList<QVariantHash> zeilen;
+    if (!SqliteLesen::zeilen(datenbankpfad, QStringLiteral("select * from Formulare order by Name"), {}, &zeilen))
         return liste;
-    Datensatz ds = db.abfrage(QStringLiteral("select * from Formulare order by Name"));
-    for (ds.ersteZeile(); !ds.istEnde(); ds.naechsteZeile())
-        liste.append(ds.text(QStringLiteral("Name")) + u';' + ds.text(QStringLiteral("Beschreibung")));
+    for (const QVariantHash &z : zeilen)
+        liste.append(z.value(QStringLiteral("Name")).toString() + u';' + z.value(QStringLiteral("Beschreibung")).toString());
     return liste;
 }
 
 bool Formularkatalog::Formulare_laden(const QString &datenbankpfad, const QString &name, Katalogeintrag &eintrag)
 {
-    Datenbank db;
-    if (!db.oeffnen(datenbankpfad, Datenbank::Modus::NurLesen))
+    QList<QVariantHash> zeilen;
+    if (!SqliteLesen::zeilen(datenbankpfad, QStringLiteral("select * from Formulare where Name = ?"), {name}, &zeilen)
+        || zeilen.isEmpty())
         return false;
-    Datensatz ds = db.abfrage(QStringLiteral("select * from Formulare where Name = ?"), {name});
-    if (!ds.istGueltig() || ds.anzahl() == 0)
-        return false;
-    ds.ersteZeile();
+    const QVariantHash &z = zeilen.first();
     static const char *const spalten[12] = {"Vorderseite",   "Rückseite",      "PVorderseite", "PRückseite",
                                             "Aufwendungen",  "Aufwendungen2",  "Bescheid",     "Verfügung",
                                             "PAufwendungen", "PAufwendungen2", "PBescheid",    "PVerfügung"};
     for (int i = 0; i < 12; ++i) {
-        const QString spalte = QString::fromUtf8(spalten[i]);
-        if (!ds.hatSpalte(spalte))
+        const auto wert = z.constFind(QString::fromUtf8(spalten[i]));
+        if (wert == z.constEnd())
             continue;
         // A Null layout column gives a reference that prints nothing.
-        eintrag.Druckbereiche[i] = ds.istNull(spalte) ? QString() : ds.text(spalte);
+        eintrag.Druckbereiche[i] = wert->isNull() ? QString() : wert->toString();
     }
-    const QVariant anzahl = ds.wert(QStringLiteral("AufwendungenAnzahl"));
+    const QVariant anzahl = z.value(QStringLiteral("AufwendungenAnzahl"));
     if (anzahl.isValid() && !anzahl.isNull()) {
         bool ok = false;
         const int n = anzahl.toInt(&ok);
@@ -76,12 +76,12 @@ bool Formularkatalog::Formulare_laden(const QString &datenbankpfad, const QStrin
             eintrag.AufwendungenAnzahl = static_cast<qint16>(n);
     }
     for (int i = 1; i <= 4; ++i) {
-        const QString t = QStringLiteral("Titel%1").arg(i);
-        const QString p = QStringLiteral("PTitel%1").arg(i);
-        if (ds.hatSpalte(t) && !ds.istNull(t))
-            eintrag.Titel[i] = ds.text(t);
-        if (ds.hatSpalte(p) && !ds.istNull(p))
-            eintrag.PTitel[i] = ds.text(p);
+        const QVariant t = z.value(QStringLiteral("Titel%1").arg(i));
+        const QVariant p = z.value(QStringLiteral("PTitel%1").arg(i));
+        if (!t.isNull())
+            eintrag.Titel[i] = t.toString();
+        if (!p.isNull())
+            eintrag.PTitel[i] = p.toString();
     }
     return true;
 }

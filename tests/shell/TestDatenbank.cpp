@@ -2,6 +2,7 @@
 
 #include "shell/Datenbank.h"
 #include "shell/Datenquelle.h"
+#include "shell/SqliteLesen.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void transaktion();
     void datenquelle();
     void mitgelieferteDatenbanken();
+    void direktLesen();
 
 private:
     QString m_pfad;
@@ -334,4 +336,32 @@ void TestDatenbank::mitgelieferteDatenbanken()
 }
 
 VELMORA_TEST_MAIN_CORE(TestDatenbank)
+void TestDatenbank::direktLesen()
+{
+    // The read path of the first window: same values as the database layer,
+    // bound values are data, and a missing or foreign file stays as it is.
+    QList<QVariantHash> zeilen;
+    QVERIFY(SqliteLesen::zeilen(m_pfad, QStringLiteral("select * from \"Anträge\" where Kennung = ? or Bemerkung = ?"),
+                                {QStringLiteral("01.02.2001"), QStringLiteral("x' or '1'='1")}, &zeilen));
+    QCOMPARE(zeilen.size(), 1);
+    QCOMPARE(zeilen.at(0).value(QStringLiteral("Bemerkung")).toString(), QStringLiteral("ÄRZTE"));
+    QVERIFY(zeilen.at(0).value(QStringLiteral("BescheidHöhe")).isNull());
+    QVERIFY(zeilen.at(0).contains(QStringLiteral("BescheidHöhe")));
+    QCOMPARE(zeilen.at(0).value(QStringLiteral("euro")).toInt(), 0);
+
+    const QString fehlt = TestUmgebung::neuesVerzeichnis(QStringLiteral("direkt")) + QStringLiteral("drucken.mdb");
+    QString fehler;
+    QVERIFY(!SqliteLesen::zeilen(fehlt, QStringLiteral("select 1"), {}, &zeilen, &fehler));
+    QVERIFY(!fehler.isEmpty());
+    QVERIFY(!QFile::exists(fehlt));
+    QFile f(fehlt);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Das ist keine Datenbank\r\n");
+    f.close();
+    QVERIFY(!SqliteLesen::zeilen(fehlt, QStringLiteral("select * from Formulare"), {}, &zeilen));
+    QVERIFY(zeilen.isEmpty());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("Das ist keine Datenbank\r\n"));
+}
+
 #include "TestDatenbank.moc"
