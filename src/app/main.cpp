@@ -1,5 +1,6 @@
 #include "app/QtUebersetzung.h"
 #include "shell/Hauptform.h"
+#include "shell/Programmsymbol.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     // The desktop entry the window belongs to (icon, name in task bars).
     QGuiApplication::setDesktopFileName(QStringLiteral("de.velmora.Velmora"));
+    // Every window, the screens inside the main window included, carries the program's symbol.
+    QApplication::setWindowIcon(Programmsymbol::icon());
     QtUebersetzung::laden(&app);
     // The command line is one string, compared exactly.
     const QStringList args = QApplication::arguments().mid(1);

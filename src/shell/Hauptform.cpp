@@ -678,7 +678,6 @@ QWidget *Hauptform::oeffnen(const QString &name)
         fenster = m_mdi->addSubWindow(w);
         fenster->setAttribute(Qt::WA_DeleteOnClose, false);
         fenster->setObjectName(name + QStringLiteral("Fenster"));
-        fenster->setWindowIcon(QIcon());
         m_fenster.insert(name, fenster);
         platzieren(fenster);
     }

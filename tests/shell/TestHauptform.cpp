@@ -6,6 +6,7 @@
 #include "shell/Maske.h"
 #include "shell/Registry.h"
 #include "shell/SideBar.h"
+#include "shell/Programmsymbol.h"
 #include "shell/Titelbild.h"
 #include "shell/Titelzeichnung.h"
 #include "shell/TextFile.h"
@@ -95,6 +96,7 @@ private Q_SLOTS:
     void memoDateienUnberuehrt();
     void formularartWechsel();
     void titelbildWieGezeichnet();
+    void programmsymbol();
 
 private:
     QString m_prog;
@@ -663,4 +665,25 @@ void TestHauptform::titelbildWieGezeichnet()
             }
     QVERIFY(deckend > gespeichert.width() * gespeichert.height() / 2);
     QCOMPARE(abweichend, 0);
+}
+
+void TestHauptform::programmsymbol()
+{
+    // The symbol as drawn: the seal green, the sheet white, the corner clear.
+    const QImage b = Programmsymbol::icon().pixmap(128).toImage();
+    QCOMPARE(b.size(), QSize(128, 128));
+    QCOMPARE(QColor(b.pixel(80, 110)), QColor(0x2e, 0x7d, 0x32));
+    QCOMPARE(QColor(b.pixel(50, 110)), QColor(Qt::white));
+    QCOMPARE(qAlpha(b.pixel(2, 2)), 0);
+
+    // The screens inside the main window carry the program's symbol, not
+    // an empty icon that the style would replace with its own.
+    const QIcon vorher = QApplication::windowIcon();
+    QApplication::setWindowIcon(Programmsymbol::icon());
+    Hauptform h;
+    h.starten(QString());
+    auto *fenster = h.findChild<QMdiSubWindow *>(QStringLiteral("InfoformFenster"));
+    QVERIFY(fenster);
+    QCOMPARE(fenster->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    QApplication::setWindowIcon(vorher);
 }
