@@ -685,5 +685,7 @@ void TestHauptform::programmsymbol()
     auto *fenster = h.findChild<QMdiSubWindow *>(QStringLiteral("InfoformFenster"));
     QVERIFY(fenster);
     QCOMPARE(fenster->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    h.show();
+    TestUmgebung::bild(&h, QStringLiteral("startfenster"));
     QApplication::setWindowIcon(vorher);
 }
