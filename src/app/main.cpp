@@ -1,5 +1,6 @@
 #include "app/QtUebersetzung.h"
 #include "shell/Hauptform.h"
+#include "shell/Programmstil.h"
 #include "shell/Programmsymbol.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(new Programmstil);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     // The desktop entry the window belongs to (icon, name in task bars).
     QGuiApplication::setDesktopFileName(QStringLiteral("de.velmora.Velmora"));

@@ -6,6 +6,7 @@
 #include "shell/Maske.h"
 #include "shell/Registry.h"
 #include "shell/SideBar.h"
+#include "shell/Programmstil.h"
 #include "shell/Programmsymbol.h"
 #include "shell/Titelbild.h"
 #include "shell/Titelzeichnung.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCommonStyle>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -97,6 +99,7 @@ private Q_SLOTS:
     void formularartWechsel();
     void titelbildWieGezeichnet();
     void programmsymbol();
+    void symboleErstBeimZeichnen();
 
 private:
     QString m_prog;
@@ -688,4 +691,35 @@ void TestHauptform::programmsymbol()
     h.show();
     TestUmgebung::bild(&h, QStringLiteral("startfenster"));
     QApplication::setWindowIcon(vorher);
+}
+
+namespace {
+class ZaehlenderStil : public QCommonStyle
+{
+public:
+    mutable int anfragen = 0;
+    QIcon standardIcon(StandardPixmap symbol, const QStyleOption *option, const QWidget *widget) const override
+    {
+        ++anfragen;
+        return QCommonStyle::standardIcon(symbol, option, widget);
+    }
+};
+} // namespace
+
+void TestHauptform::symboleErstBeimZeichnen()
+{
+    // The style hands out standard icons that are read when first drawn,
+    // once for all copies, and look exactly like the base style's.
+    auto *basis = new ZaehlenderStil;
+    Programmstil stil(basis);
+    QWidget menue;
+    const QIcon mehr = stil.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &menue);
+    QCOMPARE(basis->anfragen, 0);
+    const QIcon kopie = mehr;
+    QCOMPARE(mehr.pixmap(16).toImage(),
+             basis->QCommonStyle::standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage());
+    QCOMPARE(basis->anfragen, 1);
+    kopie.pixmap(32);
+    QCOMPARE(basis->anfragen, 1);
+    QVERIFY(!mehr.isNull());
 }
