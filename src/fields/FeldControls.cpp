@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <algorithm>
+#include <vector>
 
 namespace {
 qint64 g_folge = 0;
@@ -47,17 +48,29 @@ QList<QWidget *> FeldControls::tagged(const QWidget *root)
     QList<QWidget *> out;
     if (!root)
         return out;
+    // Each control's order is read once: a property lookup searches the
+    // class's properties by name, too slow for every comparison.
+    struct Eintrag
+    {
+        QWidget *w;
+        bool mitFolge;
+        qlonglong folge;
+    };
+    std::vector<Eintrag> eintraege;
     const auto alle = root->findChildren<QWidget *>();
     for (QWidget *w : alle)
-        if (!tag(w).isEmpty())
-            out.append(w);
-    std::stable_sort(out.begin(), out.end(), [](const QWidget *a, const QWidget *b) {
-        const QVariant fa = a->property(kFolge);
-        const QVariant fb = b->property(kFolge);
-        if (fa.isValid() != fb.isValid())
-            return fa.isValid();
-        return fa.toLongLong() < fb.toLongLong();
+        if (!tag(w).isEmpty()) {
+            const QVariant f = w->property(kFolge);
+            eintraege.push_back({w, f.isValid(), f.isValid() ? f.toLongLong() : 0});
+        }
+    std::stable_sort(eintraege.begin(), eintraege.end(), [](const Eintrag &a, const Eintrag &b) {
+        if (a.mitFolge != b.mitFolge)
+            return a.mitFolge;
+        return a.folge < b.folge;
     });
+    out.reserve(qsizetype(eintraege.size()));
+    for (const Eintrag &e : eintraege)
+        out.append(e.w);
     return out;
 }
 
