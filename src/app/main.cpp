@@ -10,7 +10,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(new Programmstil);
+    // Wraps the style Qt chose (platform, -style or QT_STYLE_OVERRIDE).
+    QApplication::setStyle(new Programmstil(QApplication::style()));
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     // The desktop entry the window belongs to (icon, name in task bars).
     QGuiApplication::setDesktopFileName(QStringLiteral("de.velmora.Velmora"));
