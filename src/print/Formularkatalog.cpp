@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 bool Formularkatalog::lesbar(const QString &datenbankpfad, QString *grund)
 {
     auto nein = [grund](const QString &text) {
@@ -38,14 +40,23 @@ QString Formularkatalog::unlesbarMeldung(const QString &datenbankpfad, const QSt
         .arg(pfad, grund);
 }
 
-// Both reads happen while the first window is built, so they go straight
-// through SQLite instead of starting Qt's database driver.
+// Read while the first window is built, so straight through SQLite instead
+// of starting Qt's database driver.
+QList<QVariantHash> Formularkatalog::zeilen(const QString &datenbankpfad)
+{
+    QList<QVariantHash> ergebnis;
+    SqliteLesen::zeilen(datenbankpfad, QStringLiteral("select * from Formulare order by Name"), {}, &ergebnis);
+    return ergebnis;
+}
+
 QStringList Formularkatalog::formularliste(const QString &datenbankpfad)
 {
+    return formularliste(zeilen(datenbankpfad));
+}
+
+QStringList Formularkatalog::formularliste(const QList<QVariantHash> &zeilen)
+{
     QStringList liste;
-    QList<QVariantHash> zeilen;
-    if (!SqliteLesen::zeilen(datenbankpfad, QStringLiteral("select * from Formulare order by Name"), {}, &zeilen))
-        return liste;
     for (const QVariantHash &z : zeilen)
         liste.append(z.value(QStringLiteral("Name")).toString() + u';' + z.value(QStringLiteral("Beschreibung")).toString());
     return liste;
@@ -53,11 +64,21 @@ QStringList Formularkatalog::formularliste(const QString &datenbankpfad)
 
 bool Formularkatalog::Formulare_laden(const QString &datenbankpfad, const QString &name, Katalogeintrag &eintrag)
 {
-    QList<QVariantHash> zeilen;
-    if (!SqliteLesen::zeilen(datenbankpfad, QStringLiteral("select * from Formulare where Name = ?"), {name}, &zeilen)
-        || zeilen.isEmpty())
+    QList<QVariantHash> zeile;
+    if (!SqliteLesen::zeilen(datenbankpfad, QStringLiteral("select * from Formulare where Name = ?"), {name}, &zeile))
         return false;
-    const QVariantHash &z = zeilen.first();
+    return Formulare_laden(zeile, name, eintrag);
+}
+
+bool Formularkatalog::Formulare_laden(const QList<QVariantHash> &zeilen, const QString &name, Katalogeintrag &eintrag)
+{
+    const auto gefunden = std::find_if(zeilen.cbegin(), zeilen.cend(), [&name](const QVariantHash &z) {
+        const QVariant n = z.value(QStringLiteral("Name"));
+        return !n.isNull() && n.toString() == name;
+    });
+    if (gefunden == zeilen.cend())
+        return false;
+    const QVariantHash &z = *gefunden;
     static const char *const spalten[12] = {"Vorderseite",   "Rückseite",      "PVorderseite", "PRückseite",
                                             "Aufwendungen",  "Aufwendungen2",  "Bescheid",     "Verfügung",
                                             "PAufwendungen", "PAufwendungen2", "PBescheid",    "PVerfügung"};

@@ -485,7 +485,9 @@ void Hauptform::starten(const QString &befehlszeile)
     m_antrag->blockSignals(true);
     m_antrag->leeren();
     m_antrag->setEditText(QString());
-    for (const QString &eintrag : Formularkatalog::formularliste(druckdatenbank()))
+    // Read once: the list now, the chosen entry in step 11.
+    const QList<QVariantHash> katalog = Formularkatalog::zeilen(druckdatenbank());
+    for (const QString &eintrag : Formularkatalog::formularliste(katalog))
         m_antrag->eintragHinzufuegen(eintrag);
     m_antrag->setCurrentIndex(-1);
     m_antrag->setEditText(QString());
@@ -504,7 +506,7 @@ void Hauptform::starten(const QString &befehlszeile)
     // 10. The main window's own shared controls.
     FeldControls::anzeigen(eigeneFelder(), m_felder);
     // 11. The catalogue entry.
-    Formulare_laden();
+    Formularkatalog::Formulare_laden(katalog, antragText(), m_katalog);
     // 12. Answers that only count for one run.
     feld(QStringLiteral("Gültigkeit"))->clear();
     kasten(QStringLiteral("Datenänderung"))->setChecked(false);
