@@ -9,17 +9,26 @@ ZweispaltenCombo::ZweispaltenCombo(const QString &kopf1, const QString &kopf2, Q
     , m_modell(new QStandardItemModel(0, 2, this))
 {
     m_modell->setHorizontalHeaderLabels({kopf1, kopf2});
+    setModel(m_modell);
+    setModelColumn(0);
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+QTreeView *ZweispaltenCombo::zweispaltigeAnsicht()
+{
+    // The two-column list is made when it first drops down: the main window
+    // holds such a box, and most starts never open it.
+    if (auto *ansicht = qobject_cast<QTreeView *>(view()))
+        return ansicht;
     auto *ansicht = new QTreeView(this);
     ansicht->setRootIsDecorated(false);
     ansicht->setItemsExpandable(false);
     ansicht->setAllColumnsShowFocus(true);
     ansicht->header()->setStretchLastSection(true);
     ansicht->setSelectionBehavior(QAbstractItemView::SelectRows);
-    setModel(m_modell);
     setView(ansicht);
-    setModelColumn(0);
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
+    return ansicht;
 }
 
 void ZweispaltenCombo::eintragHinzufuegen(const QString &eintrag)
@@ -50,9 +59,8 @@ int ZweispaltenCombo::anzahl() const
 
 void ZweispaltenCombo::showPopup()
 {
-    if (auto *ansicht = qobject_cast<QTreeView *>(view())) {
-        ansicht->resizeColumnToContents(0);
-        ansicht->setMinimumWidth(qMax(width(), ansicht->columnWidth(0) + 320));
-    }
+    QTreeView *ansicht = zweispaltigeAnsicht();
+    ansicht->resizeColumnToContents(0);
+    ansicht->setMinimumWidth(qMax(width(), ansicht->columnWidth(0) + 320));
     QComboBox::showPopup();
 }

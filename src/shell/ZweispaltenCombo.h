@@ -3,6 +3,7 @@
 #include <QComboBox>
 
 class QStandardItemModel;
+class QTreeView;
 
 // A drop-down list with two columns. Entries are added as one text in which
 // ";" separates the columns; the text of the box is the first column.
@@ -16,6 +17,8 @@ public:
     void leeren();
     QString spalte(int zeile, int spalte) const;
     int anzahl() const;
+    // The drop-down list, made on first use.
+    QTreeView *zweispaltigeAnsicht();
 
 protected:
     void showPopup() override;

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTreeView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QProxyStyle>
@@ -100,6 +101,7 @@ private Q_SLOTS:
     void titelbildWieGezeichnet();
     void programmsymbol();
     void symboleErstBeimZeichnen();
+    void antragslisteZweispaltig();
 
 private:
     QString m_prog;
@@ -722,4 +724,31 @@ void TestHauptform::symboleErstBeimZeichnen()
     kopie.pixmap(32);
     QCOMPARE(basis->anfragen, 1);
     QVERIFY(!mehr.isNull());
+}
+
+void TestHauptform::antragslisteZweispaltig()
+{
+    // The form kinds drop down as a list with the columns Antrag and
+    // Beschreibung, made when the box first opens.
+    Hauptform h;
+    h.show();
+    h.starten(QString());
+    auto *antrag = h.findChild<QComboBox *>(QStringLiteral("Antrag"));
+    QVERIFY(antrag);
+    antrag->showPopup();
+    auto *liste = qobject_cast<QTreeView *>(antrag->view());
+    QVERIFY(liste);
+    QTRY_VERIFY(liste->isVisible());
+    QCOMPARE(liste->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Antrag"));
+    QCOMPARE(liste->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Beschreibung"));
+    const int zeile = antrag->findText(QStringLiteral("OFD Düsseldorf"));
+    QVERIFY(zeile >= 0);
+    QVERIFY(!liste->model()->index(zeile, 1).data().toString().isEmpty());
+    QVERIFY(liste->columnWidth(0) > 0);
+    TestUmgebung::bild(liste->window(), QStringLiteral("antragsliste"));
+    antrag->hidePopup();
+    // A second opening keeps the same list.
+    antrag->showPopup();
+    QCOMPARE(antrag->view(), static_cast<QAbstractItemView *>(liste));
+    antrag->hidePopup();
 }
