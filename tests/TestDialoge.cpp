@@ -1,6 +1,7 @@
 // Linked into GUI tests: message boxes and dialogs answer without blocking.
 #include "TestUmgebung.h"
 #include "shell/Dialoge.h"
+#include "shell/Hauptform.h"
 
 #include <QDir>
 #include <QWidget>
@@ -17,4 +18,15 @@ void TestUmgebung::bild(QWidget *w, const QString &name)
         return;
     QDir().mkpath(dir);
     w->grab().save(dir + u'/' + name + QStringLiteral(".png"));
+}
+
+std::unique_ptr<Hauptform> TestUmgebung::hauptfenster(const QString &programmverzeichnis, QSize groesse)
+{
+    setzeProgrammpfad(programmverzeichnis);
+    auto h = std::make_unique<Hauptform>();
+    if (groesse.isValid())
+        h->resize(groesse);
+    h->show();
+    h->starten(QString());
+    return h;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QTest>
 
+#include <memory>
+
+class Hauptform;
 class QWidget;
 
 // Every test process works in a temporary home of its own: HOME and the XDG
@@ -26,6 +30,9 @@ public:
     // Saves a picture of the widget when VELMORA_BILDER names a folder
     // (for looking at screens; GUI tests only).
     static void bild(QWidget *w, const QString &name);
+    // GUI tests: a main window on the program directory (setting "Pfad"),
+    // at the given size if any, shown and started.
+    static std::unique_ptr<Hauptform> hauptfenster(const QString &programmverzeichnis, QSize groesse = {});
 };
 
 #define VELMORA_TEST_MAIN(Klasse)                                                                                   \

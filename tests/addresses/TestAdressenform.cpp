@@ -33,11 +33,7 @@ class TestAdressenform : public QObject
     {
         m_h.reset();
         m_dir = dir;
-        TestUmgebung::setzeProgrammpfad(dir);
-        m_h = std::make_unique<Hauptform>();
-        m_h->resize(1100, 760);
-        m_h->show();
-        m_h->starten(QString());
+        m_h = TestUmgebung::hauptfenster(dir, {1100, 760});
         QApplication::setActiveWindow(m_h.get());
         QVERIFY(QTest::qWaitForWindowActive(m_h.get()));
         m_h->Adressbuch_Knopf_Click();

@@ -31,11 +31,7 @@ QString verzeichnis(const QString &formularart, const QStringList &zeilen)
 
 std::unique_ptr<Hauptform> starten(const QString &dir)
 {
-    TestUmgebung::setzeProgrammpfad(dir);
-    auto h = std::make_unique<Hauptform>();
-    h->resize(1280, 800);
-    h->show();
-    h->starten(QString());
+    auto h = TestUmgebung::hauptfenster(dir, {1280, 800});
     QApplication::setActiveWindow(h.get());
     if (!QTest::qWaitForWindowActive(h.get()))
         qWarning("main window not active");

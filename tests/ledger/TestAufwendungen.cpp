@@ -55,11 +55,7 @@ class TestAufwendungen : public QObject
             text += z + QStringLiteral("\r\n");
         text += QStringLiteral("---Ende---\r\n");
         QVERIFY(TextFile::write(m_dir + QStringLiteral("beihilfe.txt"), text, TextFile::Encoding::Utf8));
-        TestUmgebung::setzeProgrammpfad(m_dir);
-        m_h = std::make_unique<Hauptform>();
-        m_h->resize(1280, 860);
-        m_h->show();
-        m_h->starten(QString());
+        m_h = TestUmgebung::hauptfenster(m_dir, {1280, 860});
         QApplication::setActiveWindow(m_h.get());
         QVERIFY(QTest::qWaitForWindowActive(m_h.get()));
     }

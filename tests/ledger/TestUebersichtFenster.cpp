@@ -71,15 +71,11 @@ class TestUebersichtFenster : public QObject
         Antragsdatenbank::DB_Struktur(m_dir + Antragsdatenbank::Dateiname);
         QVERIFY(TextFile::write(m_dir + QStringLiteral("beihilfe.txt"), QStringLiteral("Standardantrag\r\n---Ende---\r\n"),
                                 TextFile::Encoding::Utf8));
-        TestUmgebung::setzeProgrammpfad(m_dir);
     }
 
     void starten()
     {
-        m_h = std::make_unique<Hauptform>();
-        m_h->resize(1280, 860);
-        m_h->show();
-        m_h->starten(QString());
+        m_h = TestUmgebung::hauptfenster(m_dir, {1280, 860});
         QApplication::setActiveWindow(m_h.get());
         QVERIFY(QTest::qWaitForWindowExposed(m_h.get()));
     }

@@ -77,10 +77,7 @@ private Q_SLOTS:
         QVERIFY(!m_dir.isEmpty());
         QVERIFY(TextFile::write(m_dir + QStringLiteral("beihilfe.txt"), QString::fromUtf8(kFelddatei),
                                 TextFile::Encoding::Utf8));
-        TestUmgebung::setzeProgrammpfad(m_dir);
-        m_h = std::make_unique<Hauptform>();
-        m_h->show();
-        m_h->starten(QString());
+        m_h = TestUmgebung::hauptfenster(m_dir);
         QCOMPARE(m_h->antragText(), QStringLiteral("Testformular"));
         m_h->Drucken_Knopf_Click();
         m_d = qobject_cast<Druckenform *>(m_h->maske(QStringLiteral("Druckenform")));

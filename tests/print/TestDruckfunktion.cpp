@@ -76,10 +76,7 @@ class TestDruckfunktion : public QObject
         QVERIFY(TextFile::write(m_dir + QStringLiteral("beihilfe.txt"),
                                 formularart + QStringLiteral("\r\n1Vorname:=Max\r\n1Druckoffset:=0\r\n---Ende---\r\n"),
                                 TextFile::Encoding::Utf8));
-        TestUmgebung::setzeProgrammpfad(m_dir);
-        m_h = std::make_unique<Hauptform>();
-        m_h->show();
-        m_h->starten(QString());
+        m_h = TestUmgebung::hauptfenster(m_dir);
         QCOMPARE(m_h->antragText(), formularart);
         m_a = qobject_cast<Aufwendungen *>(m_h->oeffnen(QStringLiteral("Aufwendungen")));
         QVERIFY(m_a);

@@ -254,11 +254,7 @@ private Q_SLOTS:
         QFile::remove(dir + Felddatei::Dateiname);
         QVERIFY(QFile::copy(TestUmgebung::testdaten(QStringLiteral("print/musterantrag.txt")), dir + Felddatei::Dateiname));
         QFile::setPermissions(dir + Felddatei::Dateiname, QFile::ReadOwner | QFile::WriteOwner);
-        TestUmgebung::setzeProgrammpfad(dir);
-        m_h = std::make_unique<Hauptform>();
-        m_h->resize(1280, 800);
-        m_h->show();
-        m_h->starten(QString());
+        m_h = TestUmgebung::hauptfenster(dir, {1280, 800});
         for (const QString &maske : m_h->masken())
             m_h->oeffnen(maske);
         for (QWidget *w : FeldControls::tagged(m_h.get())) {

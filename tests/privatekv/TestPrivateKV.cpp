@@ -40,11 +40,7 @@ class TestPrivateKV : public QObject
     void starten()
     {
         m_h.reset();
-        TestUmgebung::setzeProgrammpfad(m_dir);
-        m_h = std::make_unique<Hauptform>();
-        m_h->resize(1280, 800);
-        m_h->show();
-        m_h->starten(QString());
+        m_h = TestUmgebung::hauptfenster(m_dir, {1280, 800});
     }
     PrivateKV *maske() { return qobject_cast<PrivateKV *>(m_h->oeffnen(QStringLiteral("privateKV"))); }
     QLineEdit *box(const char *name) { return maske()->findChild<QLineEdit *>(QString::fromUtf8(name)); }

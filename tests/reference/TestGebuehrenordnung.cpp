@@ -61,11 +61,7 @@ private Q_SLOTS:
         const QString dir = TestUmgebung::programmverzeichnis(QStringLiteral("gebuehren"));
         QVERIFY(TextFile::write(dir + QStringLiteral("beihilfe.txt"), QStringLiteral("Standardantrag\r\n---Ende---\r\n"),
                                 TextFile::Encoding::Utf8));
-        TestUmgebung::setzeProgrammpfad(dir);
-        m_h = std::make_unique<Hauptform>();
-        m_h->resize(1280, 860);
-        m_h->show();
-        m_h->starten(QString());
+        m_h = TestUmgebung::hauptfenster(dir, {1280, 860});
     }
     void init()
     {

@@ -64,11 +64,7 @@ private:
 void TestReferenzFenster::initTestCase()
 {
     Dialoge::setTestbetrieb(true);
-    TestUmgebung::setzeProgrammpfad(TestUmgebung::programmverzeichnis(QStringLiteral("p")));
-    m_h = std::make_unique<Hauptform>();
-    m_h->resize(1280, 860);
-    m_h->show();
-    m_h->starten(QString());
+    m_h = TestUmgebung::hauptfenster(TestUmgebung::programmverzeichnis(QStringLiteral("p")), {1280, 860});
     QApplication::setActiveWindow(m_h.get());
     QVERIFY(QTest::qWaitForWindowExposed(m_h.get()));
 }
