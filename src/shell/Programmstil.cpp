@@ -60,7 +60,7 @@ private:
 
     QPointer<QStyle> m_stil;
     QStyle::StandardPixmap m_symbol;
-    QPointer<QWidget> m_widget; // may set the direction of arrows
+    QPointer<QWidget> m_widget; // the style may look at the widget asking
     std::shared_ptr<std::optional<QIcon>> m_icon;
 };
 } // namespace
