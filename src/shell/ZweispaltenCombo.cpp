@@ -1,6 +1,7 @@
 #include "shell/ZweispaltenCombo.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QStandardItemModel>
 #include <QTreeView>
 
@@ -10,8 +11,13 @@ ZweispaltenCombo::ZweispaltenCombo(const QString &kopf1, const QString &kopf2, Q
 {
     m_modell->setHorizontalHeaderLabels({kopf1, kopf2});
     setModel(m_modell);
-    setModelColumn(0);
-    setEditable(true);
+    // Editable through its own line edit: setEditable() would also build the
+    // default list view and size the box, both wasted here, since the list
+    // is made on first opening and the layout sizes the box. The visible
+    // column is the first, the default.
+    auto *eingabe = new QLineEdit(this);
+    eingabe->setPalette(palette());
+    setLineEdit(eingabe);
     setInsertPolicy(QComboBox::NoInsert);
 }
 

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QCommonStyle>
 #include <QDir>
 #include <QFile>
@@ -735,6 +736,13 @@ void TestHauptform::antragslisteZweispaltig()
     h.starten(QString());
     auto *antrag = h.findChild<QComboBox *>(QStringLiteral("Antrag"));
     QVERIFY(antrag);
+    // Editable, completing from the form kinds' names, and no list view
+    // exists before the first opening.
+    QVERIFY(antrag->isEditable());
+    QVERIFY(antrag->findChildren<QAbstractItemView *>().isEmpty());
+    QVERIFY(antrag->completer());
+    antrag->completer()->setCompletionPrefix(QStringLiteral("OFD D"));
+    QCOMPARE(antrag->completer()->currentCompletion(), QStringLiteral("OFD Düsseldorf"));
     antrag->showPopup();
     auto *liste = qobject_cast<QTreeView *>(antrag->view());
     QVERIFY(liste);
