@@ -1,13 +1,18 @@
 #include "print/DruckerFlaeche.h"
 
-#include <QPageLayout>
-#include <QPrinter>
+#include "print/Druckeranschluss.h"
 
-DruckerFlaeche::DruckerFlaeche(QPrinter &drucker, const QString &auftragsname)
-    : m_drucker(drucker)
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+
+DruckerFlaeche::DruckerFlaeche(Druckeranschluss *anschluss, const QString &druckername, const QString &auftragsname)
+    : m_anschluss(anschluss)
+    , m_druckername(druckername)
 {
-    Seitenflaeche::setOrientation(drucker.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1);
-    m_drucker.setDocName(auftragsname);
+    if (!m_anschluss)
+        return;
+    Seitenflaeche::setOrientation(m_anschluss->drucker()->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1);
+    m_anschluss->setAuftragsname(auftragsname);
 }
 
 DruckerFlaeche::~DruckerFlaeche()
@@ -19,8 +24,8 @@ DruckerFlaeche::~DruckerFlaeche()
 void DruckerFlaeche::setOrientation(int orientierung)
 {
     Seitenflaeche::setOrientation(orientierung);
-    if (!m_maler.isActive() && (orientierung == 1 || orientierung == 2))
-        m_drucker.setPageOrientation(orientierung == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (m_anschluss && !m_maler.isActive() && (orientierung == 1 || orientierung == 2))
+        m_anschluss->drucker()->setPageOrientation(orientierung == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 QPainter *DruckerFlaeche::maler()
@@ -29,10 +34,11 @@ QPainter *DruckerFlaeche::maler()
         return &m_maler;
     if (m_fertig)
         return nullptr;
-    m_drucker.setFullPage(true);
-    if (!m_maler.begin(&m_drucker)) {
+    if (m_anschluss)
+        m_anschluss->setGanzeSeite();
+    if (!m_anschluss || !m_maler.begin(m_anschluss->drucker())) {
         m_fertig = true;
-        setFehler(QStringLiteral("Der Drucker \"%1\" lässt sich nicht ansprechen.").arg(m_drucker.printerName()));
+        setFehler(QStringLiteral("Der Drucker \"%1\" lässt sich nicht ansprechen.").arg(m_druckername));
         return nullptr;
     }
     setMaler(&m_maler);
@@ -48,8 +54,8 @@ bool DruckerFlaeche::abschliessen()
     const bool ok = m_maler.end();
     setMaler(nullptr);
     m_fertig = true;
-    if (!ok || m_drucker.printerState() == QPrinter::Error) {
-        setFehler(QStringLiteral("Der Drucker \"%1\" hat die Seite nicht angenommen.").arg(m_drucker.printerName()));
+    if (!ok || m_anschluss->fehlgeschlagen()) {
+        setFehler(QStringLiteral("Der Drucker \"%1\" hat die Seite nicht angenommen.").arg(m_druckername));
         return false;
     }
     return true;

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-class QPrinter;
+class Druckeranschluss;
 
 // The page surface on a real printer (CUPS on Linux). The whole sheet is
 // drawable with the origin at its top-left corner. Orientation goes to the
@@ -13,7 +13,9 @@ class QPrinter;
 class DruckerFlaeche : public MalerFlaeche
 {
 public:
-    DruckerFlaeche(QPrinter &drucker, const QString &auftragsname);
+    // Without a connection (the print-system module is missing) every page
+    // fails with a message naming the printer.
+    DruckerFlaeche(Druckeranschluss *anschluss, const QString &druckername, const QString &auftragsname);
     ~DruckerFlaeche() override;
 
     void setOrientation(int orientierung) override;
@@ -23,7 +25,8 @@ protected:
     bool abschliessen() override;
 
 private:
-    QPrinter &m_drucker;
+    Druckeranschluss *m_anschluss;
+    QString m_druckername;
     QPainter m_maler;
     bool m_fertig = false;
 };

@@ -1,17 +1,23 @@
 #include "print/Druckerwahl.h"
 
 #include "print/DruckerFlaeche.h"
+#include "print/Druckeranschluss.h"
 #include "print/PdfFlaeche.h"
 #include "shell/Dialoge.h"
-
-#include <QPrinter>
-#include <QPrinterInfo>
 
 namespace {
 std::function<QStringList()> &druckerliste()
 {
     static std::function<QStringList()> liste;
     return liste;
+}
+
+// The print system as a whole, asked for printer names; nullptr without
+// the module (then only "PDF-Datei" is offered).
+Druckeranschluss *drucksystem()
+{
+    static const std::unique_ptr<Druckeranschluss> system = Druckeranschluss::neu();
+    return system.get();
 }
 } // namespace
 
@@ -27,7 +33,7 @@ void Druckerwahl::bereitstellen() const
         return;
     m_bereit = true;
     m_namen = Printers();
-    const QString standard = druckerliste() ? QString() : QPrinterInfo::defaultPrinterName();
+    const QString standard = druckerliste() || !drucksystem() ? QString() : drucksystem()->standarddrucker();
     m_index = standard.isEmpty() ? int(m_namen.size()) - 1 : int(m_namen.indexOf(standard));
     if (m_index < 0)
         m_index = int(m_namen.size()) - 1;
@@ -46,7 +52,7 @@ Druckerwahl::~Druckerwahl() = default;
 
 QStringList Druckerwahl::Printers()
 {
-    QStringList namen = druckerliste() ? druckerliste()() : QPrinterInfo::availablePrinterNames();
+    QStringList namen = druckerliste() ? druckerliste()() : drucksystem() ? drucksystem()->druckernamen() : QStringList();
     namen.append(PdfDatei);
     return namen;
 }
@@ -82,19 +88,21 @@ void Druckerwahl::anwenden(const QString &name)
         return;
     m_index = gefunden;
     if (name != PdfDatei)
-        drucker().setPrinterName(name);
+        if (Druckeranschluss *a = anschluss())
+            a->setDruckername(name);
     Q_EMIT gewaehlt(name);
 }
 
-QPrinter &Druckerwahl::drucker()
+Druckeranschluss *Druckerwahl::anschluss()
 {
-    if (!m_drucker) {
-        m_drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!m_anschlussVersucht) {
+        m_anschlussVersucht = true;
+        m_anschluss = Druckeranschluss::neu();
         const QString name = DeviceName();
-        if (!name.isEmpty() && name != PdfDatei)
-            m_drucker->setPrinterName(name);
+        if (m_anschluss && !name.isEmpty() && name != PdfDatei)
+            m_anschluss->setDruckername(name);
     }
-    return *m_drucker;
+    return m_anschluss.get();
 }
 
 std::unique_ptr<Seitenflaeche> Druckerwahl::auftrag(QWidget *parent, const QString &name, const QString &vorschlag)
@@ -109,7 +117,7 @@ std::unique_ptr<Seitenflaeche> Druckerwahl::auftrag(QWidget *parent, const QStri
         f->setOrientation(m_pdfOrientierung);
         return f;
     }
-    return std::make_unique<DruckerFlaeche>(drucker(), name);
+    return std::make_unique<DruckerFlaeche>(anschluss(), DeviceName(), name);
 }
 
 void Druckerwahl::auftragBeendet(const Seitenflaeche &flaeche)

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-class QPrinter;
+class Druckeranschluss;
 class QWidget;
 class Seitenflaeche;
 
@@ -38,8 +38,6 @@ public:
     // Hands back a job's orientation, which the printer keeps.
     void auftragBeendet(const Seitenflaeche &flaeche);
 
-    QPrinter &drucker();
-
 Q_SIGNALS:
     void gewaehlt(const QString &name);
 
@@ -48,11 +46,15 @@ private:
     // need, and choices made before that are applied then, in order.
     void bereitstellen() const;
     void anwenden(const QString &name);
+    // This choice's own printer object from the print-system module, made
+    // on first need (nullptr without the module).
+    Druckeranschluss *anschluss();
 
     mutable bool m_bereit = false;
     mutable QStringList m_ausstehend;
     mutable QStringList m_namen;
     mutable int m_index = -1;
     int m_pdfOrientierung = 1;
-    std::unique_ptr<QPrinter> m_drucker;
+    std::unique_ptr<Druckeranschluss> m_anschluss;
+    bool m_anschlussVersucht = false;
 };

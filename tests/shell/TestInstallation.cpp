@@ -224,7 +224,8 @@ void TestInstallation::paketAusgepackt()
 
     const QString wurzel = TestUmgebung::neuesVerzeichnis(QStringLiteral("wurzel"));
     QVERIFY2(laufen(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, wurzel}, &ausgabe), qPrintable(ausgabe));
-    for (const char *datei : {"usr/bin/velmora", "usr/share/applications/de.velmora.Velmora.desktop",
+    for (const char *datei : {"usr/bin/velmora", "usr/lib/velmora/libvelmora_drucker.so",
+                              "usr/share/applications/de.velmora.Velmora.desktop",
                               "usr/share/icons/hicolor/scalable/apps/de.velmora.Velmora.svg",
                               "usr/share/metainfo/de.velmora.Velmora.metainfo.xml"})
         QVERIFY2(QFile::exists(wurzel + QLatin1String(datei)), datei);

@@ -1,0 +1,47 @@
+#include "print/Druckeranschluss.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+
+namespace {
+using Fabrik = Druckeranschluss *(*)();
+
+struct Modul
+{
+    Fabrik fabrik = nullptr;
+    QString fehler;
+};
+
+// Loaded once and kept for the program's life: the objects it made must
+// not outlive their code.
+const Modul &modul()
+{
+    static const Modul geladen = [] {
+        Modul m;
+        QLibrary bibliothek(Druckeranschluss::modulpfad());
+        m.fabrik = reinterpret_cast<Fabrik>(bibliothek.resolve("velmora_druckeranschluss_neu"));
+        if (!m.fabrik)
+            m.fehler = bibliothek.errorString();
+        return m;
+    }();
+    return geladen;
+}
+} // namespace
+
+QString Druckeranschluss::modulpfad()
+{
+    // Beside the programs' bin folder, in the build tree as when installed.
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/velmora/libvelmora_drucker.so"));
+}
+
+std::unique_ptr<Druckeranschluss> Druckeranschluss::neu(QString *fehler)
+{
+    const Modul &m = modul();
+    if (!m.fabrik) {
+        if (fehler)
+            *fehler = m.fehler;
+        return nullptr;
+    }
+    return std::unique_ptr<Druckeranschluss>(m.fabrik());
+}
