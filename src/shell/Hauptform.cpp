@@ -677,22 +677,35 @@ QWidget *Hauptform::oeffnen(const QString &name)
         QWidget *w = (*it)(*this);
         if (!w)
             return nullptr;
+        // The title bar measures and elides its title anew at every change
+        // of size, place or state, a dozen times while a new window is
+        // placed, shown and activated. It gets its title once it stands.
+        const QString titel = w->windowTitle();
+        w->setWindowTitle(QString());
         fenster = m_mdi->addSubWindow(w);
         fenster->setAttribute(Qt::WA_DeleteOnClose, false);
         fenster->setObjectName(name + QStringLiteral("Fenster"));
         m_fenster.insert(name, fenster);
         platzieren(fenster);
+        nachVorn(fenster);
+        w->setWindowTitle(titel);
+    } else {
+        nachVorn(fenster);
     }
-    fenster->show();
-    fenster->widget()->show();
-    m_mdi->setActiveSubWindow(fenster);
-    fenster->raise();
     fenster->widget()->setFocus();
     // A screen already in front gets no new activation, yet the panel was
     // hidden above: a side application shows it again.
     if (auto *m = qobject_cast<Maske *>(fenster->widget()); m && m->zeigtZusatzpanel())
         m->aktivieren();
     return fenster->widget();
+}
+
+void Hauptform::nachVorn(QMdiSubWindow *fenster)
+{
+    fenster->show();
+    fenster->widget()->show();
+    m_mdi->setActiveSubWindow(fenster);
+    fenster->raise();
 }
 
 void Hauptform::platzieren(QMdiSubWindow *fenster)

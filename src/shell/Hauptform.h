@@ -140,6 +140,8 @@ private:
     void antragGeaendert();
     void unterfensterAktiviert(QMdiSubWindow *fenster);
     void platzieren(QMdiSubWindow *fenster);
+    // Shows a screen's window and makes it the active one, in front.
+    void nachVorn(QMdiSubWindow *fenster);
     void stilAnwenden();
     void einstellungenSpeichern();
     QList<QWidget *> eigeneFelder() const;

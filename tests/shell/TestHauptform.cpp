@@ -103,6 +103,7 @@ private Q_SLOTS:
     void programmsymbol();
     void symboleErstBeimZeichnen();
     void antragslisteZweispaltig();
+    void fenstertitel();
 
 private:
     QString m_prog;
@@ -639,6 +640,25 @@ void TestHauptform::formularartWechsel()
     h.setAntragText(QStringLiteral("Standardantrag"));
     QCOMPARE(h.katalog().Druckbereiche[5], QString());
     QCOMPARE(h.katalog().Titel[3], QStringLiteral("x"));
+}
+
+void TestHauptform::fenstertitel()
+{
+    // A screen's window gets its title once it stands (see oeffnen), and
+    // keeps it when opened again; the screen keeps its own.
+    const auto h = TestUmgebung::hauptfenster(m_prog);
+    auto *info = h->findChild<QMdiSubWindow *>(QStringLiteral("InfoformFenster"));
+    QVERIFY(info);
+    QCOMPARE(info->windowTitle(), QStringLiteral("Programminformation V. 1.099"));
+    QWidget *kinder = h->oeffnen(QStringLiteral("Kinderform"));
+    QVERIFY(kinder && !kinder->windowTitle().isEmpty());
+    auto *fenster = h->findChild<QMdiSubWindow *>(QStringLiteral("KinderformFenster"));
+    QVERIFY(fenster && fenster->isVisible());
+    QCOMPARE(fenster->windowTitle(), kinder->windowTitle());
+    QCOMPARE(h->findChild<QMdiArea *>()->activeSubWindow(), fenster);
+    h->oeffnen(QStringLiteral("Infoform"));
+    QCOMPARE(h->oeffnen(QStringLiteral("Kinderform")), kinder);
+    QCOMPARE(fenster->windowTitle(), kinder->windowTitle());
 }
 
 VELMORA_TEST_MAIN(TestHauptform)
