@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
+#include <QtGlobal>
 
 namespace {
 using Fabrik = Druckeranschluss *(*)();
@@ -21,8 +22,12 @@ const Modul &modul()
         Modul m;
         QLibrary bibliothek(Druckeranschluss::modulpfad());
         m.fabrik = reinterpret_cast<Fabrik>(bibliothek.resolve("velmora_druckeranschluss_neu"));
-        if (!m.fabrik)
+        if (!m.fabrik) {
+            // Printing still works into PDF files; the console says why
+            // no printer is offered.
             m.fehler = bibliothek.errorString();
+            qWarning("Velmora: Drucksystem nicht geladen: %s", qUtf8Printable(m.fehler));
+        }
         return m;
     }();
     return geladen;
