@@ -95,8 +95,7 @@ void Druckerwahl::anwenden(const QString &name)
 
 Druckeranschluss *Druckerwahl::anschluss()
 {
-    if (!m_anschlussVersucht) {
-        m_anschlussVersucht = true;
+    if (!m_anschluss) {
         m_anschluss = Druckeranschluss::neu();
         const QString name = DeviceName();
         if (m_anschluss && !name.isEmpty() && name != PdfDatei)

@@ -56,5 +56,4 @@ private:
     mutable int m_index = -1;
     int m_pdfOrientierung = 1;
     std::unique_ptr<Druckeranschluss> m_anschluss;
-    bool m_anschlussVersucht = false;
 };
