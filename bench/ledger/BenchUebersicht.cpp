@@ -6,7 +6,7 @@
 #include "ledger/Antragsuebersicht.h"
 #include "ledger/Uebersicht.h"
 #include "shell/Dialoge.h"
-#include "shell/GermanDate.h"
+#include "base/GermanDate.h"
 #include "shell/Hauptform.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the field-file reader and checks that whatever it
 // reads survives a write and a second read.
 #include "fields/Felddatei.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the side-application file reader and checks that
 // what it reads is written back and read again unchanged.
 #include "fields/Nebenantragsdatei.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 // every item to the entry fields the way the ledger window does.
 #include "ledger/Rechnungsposition.h"
 #include "ledger/Version2Import.h"
-#include "shell/GermanMoney.h"
-#include "shell/TextFile.h"
+#include "base/GermanMoney.h"
+#include "base/TextFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // Feeds arbitrary text to the German number and date readers and checks that
 // whatever they accept writes out in a form that reads back the same.
-#include "shell/GermanDate.h"
-#include "shell/GermanMoney.h"
-#include "shell/TextFile.h"
+#include "base/GermanDate.h"
+#include "base/GermanMoney.h"
+#include "base/TextFile.h"
 
 #include <cmath>
 #include <cstdint>

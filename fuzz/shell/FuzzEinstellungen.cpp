@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the settings-file reader. Whatever it reads must
 // write out in a form that reads back to the same keys and values.
 #include "shell/RegistryFile.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "fields/Felddatei.h"
 
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 QString Felddatei::erstesElement(const QString &zeile, QString *rest)
 {

@@ -1,6 +1,6 @@
 #include "fields/Nebenantragsdatei.h"
 
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "fields/FeldControls.h"
 #include "shell/Dialoge.h"
-#include "shell/GermanDate.h"
+#include "base/GermanDate.h"
 
 #include <QCheckBox>
 #include <QComboBox>

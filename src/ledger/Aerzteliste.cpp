@@ -1,6 +1,6 @@
 #include "ledger/Aerzteliste.h"
 
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #include "ledger/Antragsdatenbank.h"
 
 #include "shell/Datenbank.h"
-#include "shell/GermanDate.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanDate.h"
+#include "base/GermanMoney.h"
 
 namespace {
 const QString kFaelligam = QStringLiteral("fälligam");

@@ -7,7 +7,7 @@
 #include "ledger/Uebersichtsfilter.h"
 #include "ledger/Uebersichtstabelle.h"
 #include "shell/Dialoge.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 #include "shell/Hauptform.h"
 
 #include <QComboBox>

@@ -11,10 +11,10 @@
 #include "ledger/TarvikExport.h"
 #include "ledger/Version2Import.h"
 #include "shell/Dialoge.h"
-#include "shell/GermanDate.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanDate.h"
+#include "base/GermanMoney.h"
 #include "shell/Hauptform.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 #include "shell/Verzeichnisse.h"
 #include "shell/ZweispaltenCombo.h"
 

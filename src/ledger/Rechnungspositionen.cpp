@@ -1,6 +1,6 @@
 #include "ledger/Rechnungspositionen.h"
 
-#include "shell/GermanDate.h"
+#include "base/GermanDate.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "ledger/Summen.h"
 
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 
 double Summen::gesamt(double dm, double euro, Waehrung in)
 {

@@ -1,7 +1,7 @@
 #include "ledger/TarvikExport.h"
 
-#include "shell/GermanMoney.h"
-#include "shell/TextFile.h"
+#include "base/GermanMoney.h"
+#include "base/TextFile.h"
 
 QString TarvikExport::text(const Kopf &kopf, const Rechnungspositionen &tabelle)
 {

@@ -1,8 +1,8 @@
 #include "ledger/Uebersicht.h"
 
 #include "shell/Datenbank.h"
-#include "shell/GermanDate.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanDate.h"
+#include "base/GermanMoney.h"
 #include "shell/Registry.h"
 
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "ledger/UebersichtCsv.h"
 
 #include "ledger/Uebersichtstabelle.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QAbstractItemModel>
 #include <QDir>

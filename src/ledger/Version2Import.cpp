@@ -1,7 +1,7 @@
 #include "ledger/Version2Import.h"
 
-#include "shell/GermanDate.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanDate.h"
+#include "base/GermanMoney.h"
 
 #include <QDate>
 #include <QRegularExpression>

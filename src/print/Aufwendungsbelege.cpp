@@ -1,8 +1,8 @@
 #include "print/Aufwendungsbelege.h"
 
 #include "ledger/Rechnungspositionen.h"
-#include "shell/GermanDate.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanDate.h"
+#include "base/GermanMoney.h"
 
 namespace {
 QString ohneLeer(const QString &t)

@@ -5,7 +5,7 @@
 #include "ledger/Summen.h"
 #include "print/Aufwendungsbelege.h"
 #include "print/Katalogeintrag.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 
 const QStringList &Aufwendungsseiten::personen()
 {

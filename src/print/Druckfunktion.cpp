@@ -9,7 +9,7 @@
 #include "print/Fortschrittsbalken.h"
 #include "print/Seitenflaeche.h"
 #include "shell/Dialoge.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 #include "shell/Hauptform.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "privatekv/Memodateien.h"
 
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>

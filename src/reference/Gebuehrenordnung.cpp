@@ -3,7 +3,7 @@
 #include "reference/Gebuehrenliste.h"
 #include "reference/Gebuehrenrechner.h"
 #include "shell/Dialoge.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 #include "shell/Hauptform.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "reference/Gebuehrenparameter.h"
 
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 
 const QList<Gebuehrenparameter> &Gebuehrenparameter::alle()
 {

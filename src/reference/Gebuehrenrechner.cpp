@@ -1,6 +1,6 @@
 #include "reference/Gebuehrenrechner.h"
 
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 
 double Gebuehrenrechner::schwellenfaktor(const QString &schluessel)
 {

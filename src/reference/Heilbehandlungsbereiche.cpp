@@ -1,6 +1,6 @@
 #include "reference/Heilbehandlungsbereiche.h"
 
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 
 const QStringList &Heilbehandlungsbereiche::alle()
 {

@@ -1,6 +1,6 @@
 #include "shell/Datenquelle.h"
 
-#include "shell/GermanDate.h"
+#include "base/GermanDate.h"
 
 #include <QDate>
 

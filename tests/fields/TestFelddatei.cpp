@@ -4,7 +4,7 @@
 #include "fields/Feldtabelle.h"
 #include "fields/Nebenantragsdatei.h"
 #include "fields/Zusatzfeldtabelle.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QFile>

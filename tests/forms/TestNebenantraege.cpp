@@ -5,7 +5,7 @@
 #include "forms/Vorschussform.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QApplication>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
 #include "shell/Registry.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 #include "shell/Verzeichnisse.h"
 
 #include <QAction>

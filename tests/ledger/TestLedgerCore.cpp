@@ -9,7 +9,7 @@
 #include "ledger/TarvikExport.h"
 #include "ledger/Version2Import.h"
 #include "shell/Datenbank.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -8,8 +8,8 @@
 #include "ledger/Uebersichtstabelle.h"
 #include "print/druck/Druckkommando.h"
 #include "print/druck/Uebersichtsdruck.h"
-#include "shell/GermanDate.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanDate.h"
+#include "base/GermanMoney.h"
 
 #include <QCryptographicHash>
 #include <QDir>

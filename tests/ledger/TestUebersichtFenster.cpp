@@ -6,8 +6,8 @@
 #include "ledger/Jahresdiagrammansicht.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
-#include "shell/GermanDate.h"
-#include "shell/TextFile.h"
+#include "base/GermanDate.h"
+#include "base/TextFile.h"
 
 #include <QAction>
 #include <QApplication>

@@ -10,7 +10,7 @@
 #include "print/Aufzeichnungsflaeche.h"
 #include "print/Katalogeintrag.h"
 #include "print/Layoutinterpreter.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 
 #include <QGuiApplication>
 

@@ -5,7 +5,7 @@
 
 #include "ledger/Antragsdatenbank.h"
 #include "shell/Datenbank.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QFile>

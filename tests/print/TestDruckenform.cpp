@@ -9,7 +9,7 @@
 #include "print/Vorschaubild.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -12,9 +12,9 @@
 #include "print/Vorschaubild.h"
 #include "shell/Datenbank.h"
 #include "shell/Dialoge.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 #include "shell/Hauptform.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "Druckhilfen.h"
 #include "TestUmgebung.h"
 
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QFile>
 #include <QGuiApplication>

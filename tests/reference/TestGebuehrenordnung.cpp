@@ -3,7 +3,7 @@
 #include "reference/Gebuehrenordnung.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QApplication>
 #include <QLabel>

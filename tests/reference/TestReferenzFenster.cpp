@@ -7,7 +7,7 @@
 #include "reference/KurorteForm.h"
 #include "reference/LVHForm.h"
 #include "shell/Dialoge.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 #include "shell/Hauptform.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "shell/Registry.h"
 #include "shell/RegistryFile.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -10,7 +10,7 @@
 #include "shell/Programmsymbol.h"
 #include "shell/Titelbild.h"
 #include "shell/Titelzeichnung.h"
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 #include "shell/Verzeichnisse.h"
 
 #include <QAction>

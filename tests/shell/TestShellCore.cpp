@@ -1,7 +1,7 @@
 #include "TestUmgebung.h"
 
-#include "shell/GermanDate.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanDate.h"
+#include "base/GermanMoney.h"
 
 #include <QGuiApplication>
 

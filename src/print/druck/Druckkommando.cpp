@@ -16,8 +16,8 @@
 #include "print/druck/Datenblattkommando.h"
 #include "print/druck/MehrseitenPdf.h"
 #include "print/druck/Uebersichtsdruck.h"
-#include "shell/GermanDate.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanDate.h"
+#include "base/GermanMoney.h"
 #include "shell/Registry.h"
 #include "shell/Verzeichnisse.h"
 

@@ -3,8 +3,8 @@
 #include "ledger/Uebersicht.h"
 #include "print/PdfDatei.h"
 #include "print/Schriften.h"
-#include "shell/GermanDate.h"
-#include "shell/GermanMoney.h"
+#include "base/GermanDate.h"
+#include "base/GermanMoney.h"
 
 #include <QPainter>
 

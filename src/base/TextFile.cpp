@@ -1,4 +1,4 @@
-#include "shell/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "shell/GermanDate.h"
+#include "base/GermanDate.h"
 
 #include <QRegularExpression>
 

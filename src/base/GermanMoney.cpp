@@ -1,4 +1,4 @@
-#include "shell/GermanMoney.h"
+#include "base/GermanMoney.h"
 
 #include <QRegularExpression>
 #include <cmath>
