@@ -5,13 +5,17 @@
 std::optional<QDate> GermanDate::parse(const QString &text)
 {
     static const QRegularExpression re(
-        QStringLiteral("^\\s*(\\d{1,2})([./-])(\\d{1,2})([./-])(\\d{2}|\\d{4})\\s*$"));
-    const auto m = re.match(text);
+        QStringLiteral("^\\s*(\\d{1,2})[./-](\\d{1,2})[./-](\\d{2}|\\d{4})\\s*$"));
+    // Typed without separators: ddmmyy or ddmmyyyy.
+    static const QRegularExpression ziffern(QStringLiteral("^\\s*(\\d{2})(\\d{2})(\\d{2}|\\d{4})\\s*$"));
+    auto m = re.match(text);
+    if (!m.hasMatch())
+        m = ziffern.match(text);
     if (!m.hasMatch())
         return std::nullopt;
     const int day = m.captured(1).toInt();
-    const int month = m.captured(3).toInt();
-    const QString yearText = m.captured(5);
+    const int month = m.captured(2).toInt();
+    const QString yearText = m.captured(3);
     int year = yearText.toInt();
     if (yearText.size() == 2)
         year += year >= 30 ? 1900 : 2000;

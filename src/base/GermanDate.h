@@ -6,7 +6,8 @@
 
 // The program's one date rule. A text is a date when it reads as
 // day.month.year with ".", "-" or "/" between the parts, a one- or two-digit
-// day and month and a two- or four-digit year. Two-digit years 30-99 mean
+// day and month and a two- or four-digit year, or as six or eight digits
+// without separators (ddmmyy, ddmmyyyy). Two-digit years 30-99 mean
 // 19xx, 00-29 mean 20xx. Impossible dates (31.02.) are no dates.
 class GermanDate
 {

@@ -116,7 +116,7 @@ Anschriftenform::Anschriftenform(Hauptform &hauptform)
 
     setFocusProxy(finde<QLineEdit>(this, QStringLiteral("Name1")));
     m_datum = finde<QLineEdit>(this, QStringLiteral("ADatum"));
-    datumPruefen(m_datum, true);
+    datumPruefen(m_datum);
     m_hauptform.setAktiv(3);
     m_hauptform.Felder_anzeigen(this);
 

@@ -273,9 +273,9 @@ Hauptdaten::Hauptdaten(Hauptform &hauptform)
         });
     }
 
-    // The applicant's birth date is required: leaving it empty warns too.
-    datumPruefen(textfeld("Geburtsdatum"), false);
-    datumPruefen(textfeld("Ehegattengeburtsdatum"), true);
+    // A birth date not known yet may stay empty.
+    datumPruefen(textfeld("Geburtsdatum"));
+    datumPruefen(textfeld("Ehegattengeburtsdatum"));
 
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     esc->setContext(Qt::WidgetWithChildrenShortcut);

@@ -60,10 +60,9 @@ bool g_fokusZurueck = false;
 class DatumFilter : public QObject
 {
 public:
-    DatumFilter(QLineEdit *e, bool leerErlaubt)
+    explicit DatumFilter(QLineEdit *e)
         : QObject(e)
         , m_feld(e)
-        , m_leerErlaubt(leerErlaubt)
     {
         e->installEventFilter(this);
     }
@@ -88,7 +87,8 @@ public:
         if (!e)
             return;
         const QString text = e->text();
-        if (text.isEmpty() && m_leerErlaubt)
+        // A date not known yet is left empty; that is no error.
+        if (text.trimmed().isEmpty())
             return;
         if (GermanDate::isDate(text)) {
             const QString neu = GermanDate::normalized(text);
@@ -107,7 +107,6 @@ public:
 
 private:
     QPointer<QLineEdit> m_feld;
-    bool m_leerErlaubt;
 };
 
 } // namespace
@@ -304,9 +303,9 @@ void beiFokus(QWidget *w, std::function<void(bool)> reaktion)
     new FokusFilter(w, std::move(reaktion));
 }
 
-void datumPruefen(QLineEdit *e, bool leerErlaubt)
+void datumPruefen(QLineEdit *e)
 {
-    new DatumFilter(e, leerErlaubt);
+    new DatumFilter(e);
 }
 
 } // namespace masken

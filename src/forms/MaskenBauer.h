@@ -121,10 +121,10 @@ void exklusiv(const QList<QCheckBox *> &gruppe);
 // false when it loses it.
 void beiFokus(QWidget *w, std::function<void(bool hinein)> reaktion);
 
-// On leaving the box, a date is rewritten "dd.mm.yyyy"; any other text
-// raises "Ungültiges Datum ! (TT.MM.JJJJ)" and the focus goes back into the
-// box. With leerErlaubt an empty box is left without a message.
-void datumPruefen(QLineEdit *e, bool leerErlaubt);
+// On leaving the box, a date (as GermanDate reads it) is rewritten
+// "dd.mm.yyyy"; an empty box is left as it is; any other text raises
+// "Ungültiges Datum ! (TT.MM.JJJJ)" and the focus goes back into the box.
+void datumPruefen(QLineEdit *e);
 
 // The control below root with that objectName (and index, if given).
 template<typename T>

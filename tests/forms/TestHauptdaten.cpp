@@ -255,8 +255,8 @@ private Q_SLOTS:
         QTest::newRow("31. Februar") << gd << "31.02.1960" << "31.02.1960" << true;
         QTest::newRow("kein Datum") << gd << "morgen" << "morgen" << true;
         QTest::newRow("Monat 13") << gd << "32.13.2001" << "32.13.2001" << true;
-        // The applicant's birth date may not stay empty; the spouse's may.
-        QTest::newRow("leer") << gd << "" << "" << true;
+        QTest::newRow("ohne Trenner") << gd << "05031952" << "05.03.1952" << false;
+        QTest::newRow("leer") << gd << "" << "" << false;
         QTest::newRow("Ehegatte kurz") << eg << "3.4.70" << "03.04.1970" << false;
         QTest::newRow("Ehegatte falsch") << eg << "3.4." << "3.4." << true;
         QTest::newRow("Ehegatte leer") << eg << "" << "" << false;

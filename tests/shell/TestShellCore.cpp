@@ -39,6 +39,10 @@ void TestShellCore::datum_data()
     QTest::newRow("text") << "heute" << "";
     QTest::newRow("ohne-jahr") << "1.2." << "";
     QTest::newRow("tag-null") << "0.1.2001" << "";
+    QTest::newRow("ziffern-8") << "05031952" << "05.03.1952";
+    QTest::newRow("ziffern-6") << "050352" << "05.03.1952";
+    QTest::newRow("ziffern-unmoeglich") << "31021952" << "";
+    QTest::newRow("ziffern-7") << "5031952" << "";
 }
 
 void TestShellCore::datum()
