@@ -27,19 +27,19 @@ const Feld kUnfall[] = {
 const Feld kKosten[] = {
     text("AAAnschrift", "1AAAnschrift", "Krankenhaus / Institution", "Name u. Anschrift der Institution"),
     text("AABehandlungsdauer", "1AABehandlungsdauer", "Behandlungsdauer", "voraussichtliche Behandlungsdauer"),
-    text("AAAllgemeinerPflegesatz", "1AAAllgemeinerPflegesatz", "allgemeiner Pflegesatz",
-         "allgemeiner Pflegesatz in DM/EUR")
+    text("AAAllgemeinerPflegesatz", "1AAAllgemeinerPflegesatz", "allgemeiner Pflegesatz (EUR)",
+         "allgemeiner Pflegesatz in EUR")
         .schmal(12),
-    text("AAZuschlagZweibett", "1AAZuschlagZweibett", "Zuschlag 2-Bettzimmer", "Zuschlag für 2-Bettzimmer in DM/EUR")
+    text("AAZuschlagZweibett", "1AAZuschlagZweibett", "Zuschlag 2-Bettzimmer (EUR)", "Zuschlag für 2-Bettzimmer in EUR")
         .schmal(12)
         .dazu(),
-    text("AAKostenDialyse", "1AAKostenDialyse", "Kosten einer Dialyse", "Kosten für eine Dialyse in DM/EUR").schmal(12),
-    text("AAVorauszahlung", "1AAVorauszahlung", "Vorauszahlung", "die zu leistende Vorauszahlung in DM/EUR")
+    text("AAKostenDialyse", "1AAKostenDialyse", "Kosten einer Dialyse (EUR)", "Kosten für eine Dialyse in EUR").schmal(12),
+    text("AAVorauszahlung", "1AAVorauszahlung", "Vorauszahlung (EUR)", "die zu leistende Vorauszahlung in EUR")
         .schmal(12)
         .dazu(),
-    text("AAKostenmonatlich", "1AAKostenmonatlich", "monatliche Kosten", "voraussichtliche monatliche Kosten in DM/EUR")
+    text("AAKostenmonatlich", "1AAKostenmonatlich", "monatliche Kosten (EUR)", "voraussichtliche monatliche Kosten in EUR")
         .schmal(12),
-    text("AAAbschlaghöhe", "1AAAbschlaghöhe", "beantragter Abschlag", "Angabe der Höhe des Abschlages in DM/EUR")
+    text("AAAbschlaghöhe", "1AAAbschlaghöhe", "beantragter Abschlag (EUR)", "Angabe der Höhe des Abschlages in EUR")
         .schmal(12)
         .dazu(),
 };

@@ -6,6 +6,8 @@
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
 
+#include <QCheckBox>
+
 namespace print {
 void anmelden(Hauptform &hauptform)
 {
@@ -13,6 +15,10 @@ void anmelden(Hauptform &hauptform)
     // not at start-up.
     // The current printer follows the main window's printer name, also when
     // the field file fills it at start-up.
+    // Amounts are euro: a new installation prints the euro forms; a choice
+    // stored in the field file replaces this when the file is read.
+    if (QCheckBox *euro = hauptform.kasten(QStringLiteral("Euroformular")))
+        euro->setChecked(true);
     auto *wahl = new Druckerwahl(&hauptform);
     QObject::connect(&hauptform, &Hauptform::druckernameGeaendert, wahl, &Druckerwahl::waehlen);
     hauptform.maskeAnmelden(QStringLiteral("Druckenform"),

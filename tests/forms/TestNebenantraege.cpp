@@ -55,6 +55,9 @@ private Q_SLOTS:
         feld(unfall, "UBPerson")->setText(QStringLiteral("Anna Weber"));
         QWidget *ab = waehlen(1);
         QCOMPARE(ab->objectName(), QStringLiteral("AbschlagszahlungsForm"));
+        // Amounts are asked for in euro, as the page prints them.
+        for (const QWidget *w : ab->findChildren<QWidget *>())
+            QVERIFY2(!w->toolTip().contains(QStringLiteral("DM")), qPrintable(w->toolTip()));
         QVERIFY(m_h->Zusatzpanel()->isVisible());
         QCOMPARE(m_h->FNr()->text(), QStringLiteral("A"));
         QCOMPARE(m_h->feld(QStringLiteral("Bereich2"))->text(), QStringLiteral("AB"));

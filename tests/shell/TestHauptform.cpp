@@ -89,6 +89,8 @@ private Q_SLOTS:
     void navigation();
     void navigationEinmalJeKlick();
     void geteilteFelder();
+    void euroformularVorgabe_data();
+    void euroformularVorgabe();
     void beendenAbbrechenUndNein();
     void beendenJaSpeichert();
     void speicherfehlerBeendetNicht();
@@ -406,6 +408,25 @@ void TestHauptform::geteilteFelder()
     QCOMPARE(h.feldtabelle().Feldwert(QStringLiteral("istBeamter")).value(), QStringLiteral("1"));
     QCOMPARE(h.feldtabelle().Feldwert(QStringLiteral("keinAbschlag")).value(), QStringLiteral("1"));
     QCOMPARE(h.feldtabelle().Feldwert(QStringLiteral("EndsummeWährung")).value(), QString());
+}
+
+void TestHauptform::euroformularVorgabe_data()
+{
+    QTest::addColumn<QString>("zeile");
+    QTest::addColumn<bool>("euro");
+    QTest::newRow("neu") << QString() << true;
+    QTest::newRow("gespeichert aus") << QStringLiteral("2Euroformularbenutzen:=0\r\n") << false;
+}
+
+void TestHauptform::euroformularVorgabe()
+{
+    QFETCH(QString, zeile);
+    QFETCH(bool, euro);
+    TestUmgebung::setzeProgrammpfad(m_prog);
+    schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n") + zeile + QStringLiteral("---Ende---\r\n"));
+    Hauptform h;
+    h.starten(QString());
+    QCOMPARE(h.kasten(QStringLiteral("Euroformular"))->isChecked(), euro);
 }
 
 void TestHauptform::beendenAbbrechenUndNein()
