@@ -1,5 +1,6 @@
 #include "forms/Hauptdaten.h"
 
+#include "base/Iban.h"
 #include "forms/MaskenBauer.h"
 #include "shell/Hauptform.h"
 
@@ -69,8 +70,10 @@ const Feld kEhegatte[] = {
 };
 
 const Feld kBank[] = {
-    text("Kontonummer", "1Kontonummer", "Kontonummer", "Bankkontonummer"),
-    text("Bankleitzahl", "1Bankleitzahl", "Bankleitzahl", "Bankleitzahl ", 9),
+    // The boxes keep their old names and tags; they hold IBAN and BIC now.
+    // No length limit: a stored value is never cut by showing it.
+    text("Kontonummer", "1Kontonummer", "IBAN", "IBAN, bis 34 Zeichen (z.B. DE89 3704 0044 0532 0130 00)"),
+    text("Bankleitzahl", "1Bankleitzahl", "BIC", "BIC, 8 oder 11 Zeichen (z.B. COBADEFFXXX)"),
     text("Institut", "1Institut", "Institut", "Institut (z.B. Stadtsparkasse Irgendwo, Volksbank Dortmund, usw.)"),
     kasten("bar", "2Barauszahlung", "bar auszahlen",
            "bitte ankreuzen, wenn die Beihilfe bar ausgezahlt werden soll (meistens nicht üblich)"),
@@ -198,7 +201,9 @@ Hauptdaten::Hauptdaten(Hauptform &hauptform)
 
     m_ehegatte = gruppe(QStringLiteral("Ehegatte / Ehegattin"), kEhegatte, this, QStringLiteral("Ehegattenframe"));
     rechts->addWidget(m_ehegatte);
-    rechts->addWidget(gruppe(QStringLiteral("Bankverbindung"), kBank, this));
+    QGroupBox *bank = gruppe(QStringLiteral("Bankverbindung"), kBank, this);
+    rechts->addWidget(bank);
+    bankPruefungAnbieten(bank);
     rechts->addWidget(gruppe(QStringLiteral("Vollbeschäftigung"), kVoll, this));
     rechts->addWidget(gruppe(QStringLiteral("Beurlaubung o. Bezüge in den letzten 24 Monaten"), kBeurlaubung, this));
     rechts->addStretch(1);
@@ -288,6 +293,40 @@ Hauptdaten::Hauptdaten(Hauptform &hauptform)
     m_ehegatte->setEnabled(m_familienstand->currentText() != QLatin1String("ledig"));
     m_hauptform.setAktiv(0);
     m_hauptform.Felder_anzeigen(this);
+    Bankhinweis_anwenden();
+}
+
+void Hauptdaten::bankPruefungAnbieten(QGroupBox *bank)
+{
+    m_bankHinweis = beschriftung(QString(), bank, true, QStringLiteral("Bankhinweis"));
+    QPalette p = m_bankHinweis->palette();
+    p.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    m_bankHinweis->setPalette(p);
+    m_bankHinweis->hide();
+    auto *grid = static_cast<QGridLayout *>(bank->layout());
+    grid->addWidget(m_bankHinweis, grid->rowCount(), 0, 1, grid->columnCount());
+    // On leaving: the IBAN in groups of four, the BIC in capitals; a wrong
+    // one is only pointed out, the user may go on.
+    QLineEdit *iban = textfeld("Kontonummer");
+    connect(iban, &QLineEdit::editingFinished, this, [this, iban] {
+        const QString neu = ibanFormatiert(iban->text());
+        if (neu != iban->text())
+            iban->setText(neu);
+        Bankhinweis_anwenden();
+    });
+    QLineEdit *bic = textfeld("Bankleitzahl");
+    connect(bic, &QLineEdit::editingFinished, this, [this, bic] {
+        if (bicGueltig(bic->text()) && ibanKompakt(bic->text()) != bic->text())
+            bic->setText(ibanKompakt(bic->text()));
+        Bankhinweis_anwenden();
+    });
+}
+
+void Hauptdaten::Bankhinweis_anwenden()
+{
+    const QString hinweis = bankHinweis(textfeld("Kontonummer")->text(), textfeld("Bankleitzahl")->text());
+    m_bankHinweis->setText(hinweis);
+    m_bankHinweis->setVisible(!hinweis.isEmpty());
 }
 
 QLineEdit *Hauptdaten::textfeld(const char *name, int index) const

@@ -31,14 +31,18 @@ public:
     void vor1999_Click();
     void Vollbeschaeftigung_setzen(bool ja);
     void Bezuege_setzen(bool ja);
+    // Shows what is wrong with the IBAN or BIC, or nothing.
+    void Bankhinweis_anwenden();
 
 private:
     QLineEdit *textfeld(const char *name, int index = -1) const;
     QCheckBox *haken(const char *name, int index = -1) const;
+    void bankPruefungAnbieten(QGroupBox *bank);
 
     QComboBox *m_familienstand = nullptr;
     QLineEdit *m_seit = nullptr;
     QGroupBox *m_ehegatte = nullptr;
     QLabel *m_bkInfo = nullptr;
+    QLabel *m_bankHinweis = nullptr;
     std::array<QLabel *, 3> m_person{};
 };

@@ -352,6 +352,20 @@ private Q_SLOTS:
         QCOMPARE(text("Titel")->text(), QStringLiteral("Prof."));
     }
 
+    void bankverbindungIbanUndBic()
+    {
+        oeffnen({QStringLiteral("1Bankleitzahl:=COBADEFFXXX")});
+        QCOMPARE(text("Bankleitzahl")->text(), QStringLiteral("COBADEFFXXX"));
+        auto *hinweis = finde<QLabel>(m_m, QStringLiteral("Bankhinweis"));
+        QVERIFY(hinweis->isHidden());
+        testhilfe::fokus(text("Kontonummer"));
+        QTest::keyClicks(text("Kontonummer"), QStringLiteral("de88370400440532013000"));
+        testhilfe::fokus(text("Institut"));
+        QCOMPARE(text("Kontonummer")->text(), QStringLiteral("DE88 3704 0044 0532 0130 00"));
+        QVERIFY2(hinweis->isVisible() && hinweis->text().contains(QStringLiteral("Prüfziffern")), qPrintable(hinweis->text()));
+        QCOMPARE(QApplication::focusWidget(), text("Institut"));
+    }
+
     void passtInsHauptfenster()
     {
         m_h->resize(1280, 800);

@@ -1,6 +1,7 @@
 #include "TestUmgebung.h"
 
 #include "base/GermanDate.h"
+#include "base/Iban.h"
 #include "base/GermanMoney.h"
 
 #include <QGuiApplication>
@@ -13,6 +14,8 @@ private Q_SLOTS:
     void datum();
     void geldFormat_data();
     void geldFormat();
+    void iban_data();
+    void iban();
     void geldLesen_data();
     void geldLesen();
 };
@@ -53,6 +56,30 @@ void TestShellCore::datum()
     QCOMPARE(GermanDate::normalized(eingabe), ergebnis.isEmpty() ? eingabe : ergebnis);
     if (!ergebnis.isEmpty())
         QCOMPARE(GermanDate::fromIso(GermanDate::toIso(eingabe)), ergebnis);
+}
+
+void TestShellCore::iban_data()
+{
+    QTest::addColumn<QString>("eingabe");
+    QTest::addColumn<bool>("gueltig");
+    QTest::addColumn<QString>("gezeigt");
+    QTest::newRow("de") << "DE89370400440532013000" << true << "DE89 3704 0044 0532 0130 00";
+    QTest::newRow("klein-mit-blanks") << " de89 3704 0044 0532 0130 00" << true << "DE89 3704 0044 0532 0130 00";
+    QTest::newRow("gb-buchstaben") << "GB82WEST12345698765432" << true << "GB82 WEST 1234 5698 7654 32";
+    QTest::newRow("pruefziffer") << "DE88370400440532013000" << false << "DE88 3704 0044 0532 0130 00";
+    QTest::newRow("zahlendreher") << "DE89370400440532031000" << false << "DE89 3704 0044 0532 0310 00";
+    QTest::newRow("de-zu-kurz") << "DE8937040044053201300" << false << "DE89 3704 0044 0532 0130 0";
+    QTest::newRow("alte-kontonummer") << "1234567890" << false << "1234567890";
+}
+
+void TestShellCore::iban()
+{
+    QFETCH(QString, eingabe);
+    QFETCH(bool, gueltig);
+    QFETCH(QString, gezeigt);
+    QCOMPARE(ibanGueltig(eingabe), gueltig);
+    QCOMPARE(ibanFormatiert(eingabe), gezeigt);
+    QCOMPARE(ibanGueltig(gezeigt), gueltig);
 }
 
 void TestShellCore::geldFormat_data()
