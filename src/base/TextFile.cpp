@@ -125,3 +125,20 @@ QStringList TextFile::lines(const QString &text)
         out.append(current);
     return out;
 }
+
+QString TextFile::singleLine(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    const int n = text.size();
+    for (int i = 0; i < n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+            continue; // CR LF is one break
+        if (c == u'\r' || c == u'\n' || c == 0x85 || c == 0x2028 || c == 0x2029)
+            out.append(u' ');
+        else
+            out.append(text.at(i));
+    }
+    return out;
+}

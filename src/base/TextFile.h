@@ -26,4 +26,8 @@ public:
 
     // Splits at CR LF, LF or a lone CR; a final line end gives no empty line.
     static QStringList lines(const QString &text);
+    // The text with every line break (CR LF, CR, LF, NEL, U+2028, U+2029)
+    // turned into one blank: what a one-line box or a one-line file entry
+    // holds.
+    static QString singleLine(const QString &text);
 };

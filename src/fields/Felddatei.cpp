@@ -59,9 +59,15 @@ Felddatei::Inhalt Felddatei::parse(const QString &text)
 
 QString Felddatei::serialize(const QString &formularart, const Feldtabelle &tabelle)
 {
-    QString out = formularart + QStringLiteral("\r\n");
+    // One field, one line: a line break inside a value would end the value
+    // there and turn the rest into lines of their own (even into other
+    // fields). It is written as a blank, as a one-line box shows it. No
+    // escape sequence: values of existing files (printer names such as
+    // "\\server\neu") must keep reading as they are.
+    QString out = TextFile::singleLine(formularart) + QStringLiteral("\r\n");
     for (const auto &z : tabelle.zeilen())
-        out += z.name.trimmed() + QStringLiteral(":=") + z.wert.trimmed() + QStringLiteral("\r\n");
+        out += TextFile::singleLine(z.name).trimmed() + QStringLiteral(":=") + TextFile::singleLine(z.wert).trimmed()
+               + QStringLiteral("\r\n");
     out += QStringLiteral("---Ende---\r\n");
     return out;
 }

@@ -6,7 +6,8 @@
 
 // The field file "beihilfe.txt": first line the form kind, then one line
 // name:=value per field, then "---Ende---". Read as UTF-8 when the file is
-// valid UTF-8 and as Windows-1252 otherwise; written as UTF-8, CR LF.
+// valid UTF-8 and as Windows-1252 otherwise; written as UTF-8, CR LF, with
+// every line break inside a value written as a blank.
 class Felddatei
 {
 public:

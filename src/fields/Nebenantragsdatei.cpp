@@ -16,9 +16,12 @@ QString nativ(const QString &pfad)
 
 QString Nebenantragsdatei::text(const QList<Zeile> &zeilen)
 {
+    // A line break inside a value is written as a blank (as in the field
+    // file): otherwise the rest of the value would read as lines of their
+    // own and could set other fields.
     QString out;
     for (const Zeile &z : zeilen)
-        out += z.tag + kTrenner + z.wert + QStringLiteral("\r\n");
+        out += TextFile::singleLine(z.tag) + kTrenner + TextFile::singleLine(z.wert) + QStringLiteral("\r\n");
     return out;
 }
 

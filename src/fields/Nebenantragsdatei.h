@@ -5,8 +5,9 @@
 
 // The file of a side application (advance, partial payment, accident
 // report): one line per tagged control, tag ":=" value, each ended by CR LF.
-// Values are kept exactly (blanks, commas, ":=" inside a value, umlauts);
-// the name ends at the first ":=". Written as UTF-8, read as UTF-8 when valid
+// Values are kept exactly (blanks, commas, ":=" inside a value, umlauts),
+// except that a line break inside a value is written as a blank; the name
+// ends at the first ":=". Written as UTF-8, read as UTF-8 when valid
 // and as Windows-1252 otherwise (files of the predecessor).
 class Nebenantragsdatei
 {

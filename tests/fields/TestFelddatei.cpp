@@ -19,7 +19,8 @@ private Q_SLOTS:
     void feldzeilen();
     void keineGrenzen();
     void doppelteNamen();
-    void mehrzeiligeWerte();
+    void zeilenumbruchImWert_data();
+    void zeilenumbruchImWert();
     void schreibenUndLesen();
     void schreibenIstAtomar();
     void schreibfehlerWirdGemeldet();
@@ -104,14 +105,33 @@ void TestFelddatei::doppelteNamen()
     QVERIFY(!u.Feldwert(QStringLiteral("1Vorname")).has_value());
 }
 
-void TestFelddatei::mehrzeiligeWerte()
+void TestFelddatei::zeilenumbruchImWert_data()
 {
+    QTest::addColumn<QString>("wert");
+    QTest::addColumn<QString>("gelesen");
+    QTest::newRow("crlf") << "Herr Prof. Dr.\r\nAnna Weber" << "Herr Prof. Dr. Anna Weber";
+    QTest::newRow("lf-anderes-feld") << "x\n1Nachname:=X" << "x 1Nachname:=X";
+    QTest::newRow("cr-option") << "y\r2AAPerson3:=Wahr" << "y 2AAPerson3:=Wahr";
+    QTest::newRow("unicode") << QStringLiteral("a\u2028b\u2029c") << "a b c";
+}
+
+void TestFelddatei::zeilenumbruchImWert()
+{
+    // A value never spills into further lines of the field file or of a
+    // side-application file.
+    QFETCH(QString, wert);
+    QFETCH(QString, gelesen);
     Feldtabelle t;
-    t.anhaengen(QStringLiteral("1Bemerkung"), QStringLiteral("erste Zeile\r\nzweite Zeile\r\n3 := drei"));
+    t.anhaengen(QStringLiteral("1AAAnschrift"), wert);
+    t.anhaengen(QStringLiteral("1Nachname"), QStringLiteral("Weber"));
     const auto inhalt = Felddatei::parse(Felddatei::serialize(QStringLiteral("x"), t));
     QCOMPARE(inhalt.tabelle.anzahl(), 2);
-    QCOMPARE(inhalt.tabelle.zeile(0).wert, QStringLiteral("erste Zeile"));
-    QCOMPARE(inhalt.tabelle.zeile(1).name, QStringLiteral("3 "));
+    QCOMPARE(inhalt.tabelle.zeile(0).wert, gelesen);
+    QCOMPARE(inhalt.tabelle.zeile(1).wert, QStringLiteral("Weber"));
+    using Z = Nebenantragsdatei::Zeile;
+    const QList<Z> neben{{QStringLiteral("1AAAnschrift"), wert}, {QStringLiteral("2AAPerson3"), QStringLiteral("Falsch")}};
+    QCOMPARE(Nebenantragsdatei::zeilen(Nebenantragsdatei::text(neben)),
+             (QList<Z>{{QStringLiteral("1AAAnschrift"), gelesen}, {QStringLiteral("2AAPerson3"), QStringLiteral("Falsch")}}));
 }
 
 void TestFelddatei::schreibenUndLesen()

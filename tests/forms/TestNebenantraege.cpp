@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -107,6 +108,15 @@ private Q_SLOTS:
         testhilfe::bild(m_h.get(), QStringLiteral("hauptfenster-zusatzpanel"));
         testhilfe::bild(m_h->maske(QStringLiteral("Anträgeform")), QStringLiteral("antraegeform"));
         testhilfe::bild(unfall, QStringLiteral("unfallbericht"));
+    }
+
+    void eingefuegterZeilenumbruchWirdLeerzeichen()
+    {
+        QLineEdit *anschrift = feld(waehlen(1), "AAAnschrift");
+        QApplication::clipboard()->setText(QStringLiteral("Herr Prof. Dr.\r\nAnna Weber\n1Nachname:=X\u2029Ende"));
+        testhilfe::fokus(anschrift);
+        anschrift->paste();
+        QCOMPARE(anschrift->text(), QStringLiteral("Herr Prof. Dr. Anna Weber 1Nachname:=X Ende"));
     }
 
     void druckenFragtNachDerZweitenSeite()
