@@ -30,6 +30,42 @@ Nebenantragsmaske *nebenantrag(Hauptform &h)
     return name ? qobject_cast<Nebenantragsmaske *>(h.maske(QString::fromUtf8(name))) : nullptr;
 }
 
+// The side applications kept in files, those already opened.
+QList<Nebenantragsmaske *> offeneNebenantraege(const Hauptform &h)
+{
+    QList<Nebenantragsmaske *> out;
+    for (const char *name : {"UnfallberichtsForm", "AbschlagszahlungsForm", "Vorschussform"})
+        if (auto *m = qobject_cast<Nebenantragsmaske *>(h.maske(QString::fromUtf8(name))))
+            out.append(m);
+    return out;
+}
+
+// Ending with saving stores each side application with unsaved input as
+// its "Speichern" does; ending without names them and asks first.
+void beimBeendenSichern(Hauptform &hauptform)
+{
+    Hauptform *h = &hauptform;
+    hauptform.beimBeendenSpeichern([h] {
+        for (Nebenantragsmaske *m : offeneNebenantraege(*h)) {
+            if (!m->geaendert())
+                continue;
+            // Asked for a file name, the user sees which form it is for.
+            if (m->datei().isEmpty())
+                h->oeffnen(m->objectName());
+            if (!m->sichern())
+                return false;
+        }
+        return true;
+    });
+    hauptform.beimBeendenVerloren([h] {
+        QStringList verloren;
+        for (Nebenantragsmaske *m : offeneNebenantraege(*h))
+            if (m->geaendert())
+                verloren.append(m->windowTitle());
+        return verloren;
+    });
+}
+
 void zusatzpanelVerbinden(Hauptform &hauptform)
 {
     Hauptform *h = &hauptform;
@@ -76,5 +112,6 @@ void anmelden(Hauptform &hauptform)
             a->Wahl_Knopf_Click(1);
     });
     zusatzpanelVerbinden(hauptform);
+    beimBeendenSichern(hauptform);
 }
 } // namespace forms

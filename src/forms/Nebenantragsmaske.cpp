@@ -87,29 +87,78 @@ void Nebenantragsmaske::leeren()
     }
 }
 
+bool Nebenantragsmaske::geaendert() const
+{
+    const QList<Nebenantragsdatei::Zeile> jetzt = zeilen();
+    if (m_stand)
+        return jetzt != *m_stand;
+    for (const Nebenantragsdatei::Zeile &z : jetzt) {
+        const bool leer = z.tag.startsWith(u'1') ? z.wert.isEmpty() : !Nebenantragsdatei::angekreuzt(z.wert);
+        if (!leer)
+            return true;
+    }
+    return false;
+}
+
 void Nebenantragsmaske::Neu()
 {
     const auto antwort = Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."),
                                           QStringLiteral("Eingabefelder im Formular wirklich löschen?"),
                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (antwort == QMessageBox::Yes)
-        leeren();
+    if (antwort != QMessageBox::Yes)
+        return;
+    leeren();
+    // A new application: it gets a file of its own when it is stored.
+    m_datei.clear();
+    m_stand.reset();
+}
+
+bool Nebenantragsmaske::speichernNach(const QString &pfad)
+{
+    QString fehler;
+    const QList<Nebenantragsdatei::Zeile> jetzt = zeilen();
+    if (!Nebenantragsdatei::schreiben(pfad, jetzt, &fehler)) {
+        Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Warnung"), fehler);
+        return false;
+    }
+    m_datei = pfad;
+    m_stand = jetzt;
+    return true;
 }
 
 void Nebenantragsmaske::Speichern()
 {
-    const QString pfad =
-        Dialoge::dateiSpeichern(this, m_art.dateititel, m_hauptform.datenverzeichnis() + m_art.datei);
+    const QString vorschlag = m_datei.isEmpty() ? m_hauptform.datenverzeichnis() + m_art.datei : m_datei;
+    const QString pfad = Dialoge::dateiSpeichern(this, m_art.dateititel, vorschlag);
+    if (!pfad.isEmpty())
+        speichernNach(pfad);
+}
+
+bool Nebenantragsmaske::sichern()
+{
+    if (!geaendert())
+        return true;
+    QString pfad = m_datei;
     if (pfad.isEmpty())
-        return;
-    QString fehler;
-    if (!Nebenantragsdatei::schreiben(pfad, zeilen(), &fehler))
-        Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Warnung"), fehler);
+        pfad = Dialoge::dateiSpeichern(this, m_art.dateititel, m_hauptform.datenverzeichnis() + m_art.datei);
+    return !pfad.isEmpty() && speichernNach(pfad);
 }
 
 void Nebenantragsmaske::Laden()
 {
-    const QString pfad = Dialoge::dateiOeffnen(this, m_art.dateititel, m_hauptform.datenverzeichnis() + m_art.datei);
+    // Loading replaces what the file names: typed values not yet stored
+    // would be lost, so ask as "Neu" does.
+    if (geaendert()) {
+        const auto antwort =
+            Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."),
+                             QStringLiteral("Die Eingaben im Formular sind nicht gespeichert.\n"
+                                            "Trotzdem laden und die Eingaben ersetzen?"),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (antwort != QMessageBox::Yes)
+            return;
+    }
+    const QString vorschlag = m_datei.isEmpty() ? m_hauptform.datenverzeichnis() + m_art.datei : m_datei;
+    const QString pfad = Dialoge::dateiOeffnen(this, m_art.dateititel, vorschlag);
     if (pfad.isEmpty())
         return;
     QList<Nebenantragsdatei::Zeile> gelesen;
@@ -119,6 +168,8 @@ void Nebenantragsmaske::Laden()
         return;
     }
     zeilenSetzen(gelesen);
+    m_datei = pfad;
+    m_stand = zeilen();
 }
 
 void Nebenantragsmaske::Drucken()

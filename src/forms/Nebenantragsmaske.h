@@ -4,6 +4,7 @@
 #include "shell/Maske.h"
 
 #include <QStringList>
+#include <optional>
 
 // A side application kept in a file of its own (advance, partial payment,
 // accident report). While it is in front the main window shows the panel
@@ -37,6 +38,16 @@ public:
     // Empties every text and clears every box.
     void leeren();
 
+    // True when the controls hold something not in the file last saved or
+    // loaded (something typed into the empty form when there is none).
+    bool geaendert() const;
+    // The file last saved or loaded, empty after "Neu" and before the first.
+    QString datei() const { return m_datei; }
+    // Stores unsaved changes as "Speichern" does: into the file last used,
+    // or one the user names now. False when the user cancels the file
+    // dialog or the file cannot be written (the user has been told).
+    bool sichern();
+
     // The panel buttons.
     void Neu();
     void Speichern();
@@ -44,5 +55,11 @@ public:
     void Drucken();
 
 private:
+    // Writes the file; on success it becomes the screen's file and the
+    // controls count as saved.
+    bool speichernNach(const QString &pfad);
+
     Art m_art;
+    QString m_datei;
+    std::optional<QList<Nebenantragsdatei::Zeile>> m_stand; // as last saved or loaded
 };

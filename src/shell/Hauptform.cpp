@@ -810,6 +810,19 @@ bool Hauptform::Ende_Knopf_Click()
         for (const auto &speichern : m_beendenSpeichern)
             if (!speichern())
                 return false;
+    } else {
+        QStringList verloren;
+        for (const auto &was : m_beendenVerloren)
+            verloren += was();
+        if (!verloren.isEmpty()) {
+            const QString frage = QStringLiteral("Diese Eingaben sind nicht gespeichert und gehen verloren:\n\n- ")
+                                  + verloren.join(QStringLiteral("\n- "))
+                                  + QStringLiteral("\n\nTrotzdem beenden, ohne zu speichern?");
+            if (Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."), frage,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                != QMessageBox::Yes)
+                return false;
+        }
     }
     einstellungenSpeichern();
     m_beendet = true;

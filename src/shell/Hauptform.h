@@ -64,6 +64,9 @@ public:
     // the order they were added; one that returns false keeps the program
     // open (it has told the user why).
     void beimBeendenSpeichern(std::function<bool()> speichern) { m_beendenSpeichern.append(std::move(speichern)); }
+    // What ending without saving would lose (names of screens with unsaved
+    // input, empty when nothing); the exit prompt's "Nein" lists it and asks.
+    void beimBeendenVerloren(std::function<QStringList()> verloren) { m_beendenVerloren.append(std::move(verloren)); }
 
     // --- shared field controls, found by objectName (index for arrays) ---
     QLineEdit *feld(const QString &objectName, int index = -1) const;
@@ -158,6 +161,7 @@ private:
     Katalogeintrag m_katalog;
     std::function<bool(QString *)> m_memoSpeichern;
     QList<std::function<bool()>> m_beendenSpeichern;
+    QList<std::function<QStringList()>> m_beendenVerloren;
 
     QMdiArea *m_mdi = nullptr;
     QFrame *m_panel = nullptr;

@@ -110,6 +110,30 @@ private Q_SLOTS:
         testhilfe::bild(unfall, QStringLiteral("unfallbericht"));
     }
 
+    void ungespeichertesGehtNichtStillVerloren()
+    {
+        QLineEdit *person = feld(waehlen(0), "UBPerson");
+        person->setText(QStringLiteral("Anna Weber"));
+        // "Laden" asks before it replaces typed values.
+        Dialoge::antworte(QMessageBox::No);
+        panel("FLaden_Knopf");
+        QCOMPARE(Dialoge::letzteMeldung().titel, QStringLiteral("Bitte bestätigen..."));
+        QCOMPARE(person->text(), QStringLiteral("Anna Weber"));
+        // "Nein" names what would be lost; answering No keeps the program open.
+        Dialoge::antworte(QMessageBox::No);
+        Dialoge::antworte(QMessageBox::No);
+        QVERIFY(!m_h->Ende_Knopf_Click());
+        QVERIFY(Dialoge::letzteMeldung().text.contains(QStringLiteral("- Unfallbericht")));
+        // "Ja" stores it as "Speichern" does, asking for the file name.
+        const QString pfad = m_dir + QStringLiteral("unfall.txt");
+        Dialoge::antworte(QMessageBox::Yes);
+        Dialoge::dateiAntwort(pfad);
+        QVERIFY(m_h->Ende_Knopf_Click());
+        QString text;
+        QVERIFY(TextFile::read(pfad, &text));
+        QVERIFY(text.contains(QStringLiteral("1UBPerson:=Anna Weber\r\n")));
+    }
+
     void eingefuegterZeilenumbruchWirdLeerzeichen()
     {
         QLineEdit *anschrift = feld(waehlen(1), "AAAnschrift");
