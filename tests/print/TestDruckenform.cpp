@@ -34,6 +34,7 @@ const char *const kFelddatei = "Testformular\r\n"
                                "1Bank:=Sparkasse Köln\r\n"
                                "1Druckername:=Tinte\r\n"
                                "1Druckoffset:=0\r\n"
+                               "2Euroformularbenutzen:=0\r\n"
                                "1AntragstellerDatum:=01.02.2003\r\n"
                                "---Ende---\r\n";
 
