@@ -119,7 +119,7 @@ const Feld kBeurlaubung[] = {
 
 const char *const kBSatzTipp[] = {
     "Antragsteller: Beihilfebemessungssatz = 50 für 50% (das Prozentzeichen (%) nicht eingeben!), bei "
-    "Empfängern von Versorgungsbezügen = 70",
+    "Empfängern von Versorgungsbezügen = 70 für 70%",
     "Ehegattin/Ehegatte: Beihilfebemessungssatz = 70 für 70%",
     "Kinder: Beihilfebemessungssatz = 80 für 80%",
 };
