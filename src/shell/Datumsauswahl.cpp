@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
@@ -99,6 +100,8 @@ void Datumsauswahl::oeffnen()
         auto *k = new QCalendarWidget(m_popup);
         k->setGridVisible(true);
         k->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        // German month and day names, whatever the system's language.
+        k->setLocale(QLocale(QLocale::German, QLocale::Germany));
         k->setFirstDayOfWeek(Qt::Monday);
         layout->addWidget(k);
         connect(k, &QCalendarWidget::clicked, this, &Datumsauswahl::uebernehmen);

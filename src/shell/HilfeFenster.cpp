@@ -126,11 +126,10 @@ HilfeFenster::HilfeFenster(QWidget *eltern)
 
 void HilfeFenster::oeffnen(const QString &anker)
 {
+    // A new address also goes into the history (Zurück, Vor).
     const QUrl ziel = adresse(anker);
-    if (m_browser->source().adjusted(QUrl::RemoveFragment) != ziel.adjusted(QUrl::RemoveFragment))
+    if (m_browser->source() != ziel)
         m_browser->setSource(ziel);
-    else if (!anker.isEmpty())
-        m_browser->setSource(ziel); // records the jump in the history too
     if (anker.isEmpty())
         m_browser->verticalScrollBar()->setValue(0);
     else

@@ -318,7 +318,6 @@ private Q_SLOTS:
             v->resize(1000, 760);
             v->Zoom()->setCurrentIndex(Druckvorschau::GanzeSeite);
             v->grab().save(bilder(QStringLiteral("vorschau.png")));
-            TestUmgebung::hilfebild(v, QStringLiteral("vorschau"));
             return 0;
         });
         QVERIFY(m_d->Drucken_Knopf_Click(0));
@@ -332,6 +331,7 @@ private Q_SLOTS:
         // No printer job: the file dialog was never asked.
         QVERIFY(!QFile::exists(pdf(QStringLiteral("nie"))));
         // "Drucken" in the preview prints the same page on the chosen printer.
+        Dialoge::zuruecksetzen();
         Dialoge::dateiAntwort(pdf(QStringLiteral("aus-vorschau")));
         Dialoge::dialogAntwort([](QDialog *) { return int(Druckvorschau::Drucken); });
         QVERIFY(m_d->Drucken_Knopf_Click(0));

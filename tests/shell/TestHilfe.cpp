@@ -2,12 +2,17 @@
 
 #include "forms/MaskenBauer.h"
 #include "shell/Datumsauswahl.h"
+#include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
 #include "shell/HilfeFenster.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
 #include <QFile>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -175,7 +180,7 @@ private Q_SLOTS:
     {
         if (qEnvironmentVariableIsEmpty("VELMORA_BILDER"))
             QSKIP("pictures only with VELMORA_BILDER");
-        auto h = TestUmgebung::hauptfenster(m_prog, QSize(1092, 700));
+        auto h = TestUmgebung::hauptfenster(m_prog, QSize(1280, 760));
         h->setAntragText(QStringLiteral("LBV NRW"));
         TestUmgebung::hilfebild(h.get(), QStringLiteral("hauptfenster"));
         const std::pair<const char *, const char *> seiten[] = {
@@ -183,9 +188,26 @@ private Q_SLOTS:
         for (const auto &[maske, bild] : seiten) {
             QWidget *w = h->oeffnen(QString::fromUtf8(maske));
             QVERIFY2(w, maske);
+            w->parentWidget()->showMaximized(); // the screen alone in the picture
             QTest::qWait(50);
             TestUmgebung::hilfebild(h.get(), QString::fromUtf8(bild));
         }
+        // The preview of the complete front page.
+        QWidget *druck = h->maske(QStringLiteral("Druckenform"));
+        druck->findChild<QCheckBox *>(QStringLiteral("Vorschau"))->setChecked(true);
+        bool gezeigt = false;
+        Dialoge::dialogAntwort([&](QDialog *d) {
+            gezeigt = true;
+            d->resize(1092, 760);
+            d->findChild<QComboBox *>(QStringLiteral("Zoom"))->setCurrentIndex(0);
+            TestUmgebung::hilfebild(d, QStringLiteral("vorschau"));
+            return int(QDialog::Rejected);
+        });
+        for (QPushButton *k : druck->findChildren<QPushButton *>(QStringLiteral("Drucken_Knopf")))
+            if (k->property("index").toInt() == 2)
+                k->click();
+        QVERIFY(gezeigt);
+        Dialoge::zuruecksetzen();
     }
 };
 
