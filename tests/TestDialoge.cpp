@@ -26,10 +26,7 @@ void TestUmgebung::hilfebild(QWidget *w, const QString &name)
     const QString dir = qEnvironmentVariable("VELMORA_HILFEBILDER");
     if (qEnvironmentVariableIsEmpty("VELMORA_BILDER") || dir.isEmpty())
         return;
-    QImage b = w->grab().toImage();
-    if (b.width() > 800)
-        b = b.scaledToWidth(800, Qt::SmoothTransformation);
-    // Few colours keep the pictures small in the program.
+    QImage b = w->grab().toImage().scaledToWidth(std::min(800, w->width()), Qt::SmoothTransformation);
     b.convertTo(QImage::Format_Indexed8, Qt::ThresholdDither);
     b.save(dir + u'/' + name + QStringLiteral(".png"));
 }
