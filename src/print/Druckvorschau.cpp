@@ -64,7 +64,7 @@ Druckvorschau::Druckvorschau(QWidget *parent)
     auto *zoomLabel = new QLabel(QStringLiteral("&Größe:"), m_leiste);
     zoomLabel->setBuddy(m_zoom);
 
-    auto *drucken = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("&Drucken"), m_leiste);
+    auto *drucken = new QPushButton(QStringLiteral("&Drucken"), m_leiste);
     drucken->setObjectName(QStringLiteral("Drucken_Knopf"));
     drucken->setToolTip(QStringLiteral("diese Seiten auf dem gewählten Drucker ausgeben"));
     connect(drucken, &QPushButton::clicked, this, [this] { done(Drucken); });
