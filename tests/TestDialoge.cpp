@@ -4,6 +4,7 @@
 #include "shell/Hauptform.h"
 
 #include <QDir>
+#include <QImage>
 #include <QWidget>
 
 void velmoraTestDialogeEinrichten()
@@ -18,6 +19,16 @@ void TestUmgebung::bild(QWidget *w, const QString &name)
         return;
     QDir().mkpath(dir);
     w->grab().save(dir + u'/' + name + QStringLiteral(".png"));
+}
+
+void TestUmgebung::hilfebild(QWidget *w, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("VELMORA_HILFEBILDER");
+    if (qEnvironmentVariableIsEmpty("VELMORA_BILDER") || dir.isEmpty())
+        return;
+    QImage b = w->grab().toImage().scaledToWidth(std::min(800, w->width()), Qt::SmoothTransformation);
+    b.convertTo(QImage::Format_Indexed8, Qt::ThresholdDither);
+    b.save(dir + u'/' + name + QStringLiteral(".png"));
 }
 
 std::unique_ptr<Hauptform> TestUmgebung::hauptfenster(const QString &programmverzeichnis, QSize groesse)

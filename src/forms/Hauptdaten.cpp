@@ -26,9 +26,9 @@ const Feld kHauptdaten[] = {
     text("PLZ", "1PLZ", "PLZ / Ort", "Postleitzahl Ihres Wohnortes", 5),
     text("Ort", "1Ort", "", "Ihr gemeldeter Wohnort").dazu(),
     text("Amtsbezeichnung", "1Amtsbezeichnung", "Amtsbez. / Verg.",
-         "Ihre Amtbezeichnung u./oder Vergütungsgruppe (oder was Ihre Beihilfestelle erwartet)"),
+         "Ihre Amtsbezeichnung u./oder Vergütungsgruppe (oder was Ihre Beihilfestelle erwartet)"),
     kasten("Referendar", "2ReferendarJa", "R.", "Referendar").dazu(),
-    text("Dienststelle", "1Dienststelle", "Dienststelle / Dez.", "Ihre Dienststelle (z.B. Forstamt Schwarzwald"),
+    text("Dienststelle", "1Dienststelle", "Dienststelle / Dez.", "Ihre Dienststelle (z.B. Forstamt Schwarzwald)"),
     text("Dezernat", "1Dezernat", "", "Ihr Dezernat (falls im Antrag gesondert verlangt)").dazu(),
     text("Personalnummer", "1Personalnummer", "Personalnr./Leitzahl", "Ihre Personalnummer tragen Sie hier ein"),
     text("Leitzahl", "1LeitzahlAntrag", "", "Leitzahl").dazu(),
@@ -96,7 +96,7 @@ const Feld kVoll[] = {
     text("Wochenstunden", "1Wochenstunden", "", "bei einer Teilzeitbeschäftigung tragen Sie hier die Wochenstunden ein")
         .schmal(5)
         .dazu(),
-    text("Pflichtstunden", "1Pflichtstundenzahl", "Pflichtst.", "bei Lehrern: Pflichtstundenzahl vei Vollbeschäftigung")
+    text("Pflichtstunden", "1Pflichtstundenzahl", "Pflichtst.", "bei Lehrern: Pflichtstundenzahl bei Vollbeschäftigung")
         .schmal(5)
         .dazu(),
     kasten("Teilzeit", "2Teilzeit", "Teilzeit", "Teilzeit"),
@@ -106,7 +106,7 @@ const Feld kVoll[] = {
 
 const Feld kBeurlaubung[] = {
     kasten("Bezügenein", "2BeurlaubungNein", "nein",
-           "bitte ankreuzen, wenn Sie in den letzten 24 Monaten ohne Bezüge beurlaubt waren"),
+           "bitte ankreuzen, wenn Sie in den letzten 24 Monaten nicht ohne Bezüge beurlaubt waren"),
     kasten("Bezügeja", "2BeurlaubungJa", "ja",
            "bitte ankreuzen, wenn Sie in den letzten 24 Monaten ohne Bezüge beurlaubt waren ( auch Grund u. vom - "
            "bis - Zeitraum eintragen)")
@@ -121,13 +121,13 @@ const Feld kBeurlaubung[] = {
 };
 
 const char *const kBSatzTipp[] = {
-    "Antragsteller: Beihilfebemessungssatz =  50 für 50%, das Prozentzeichen(%) nicht eingeben !!!), bei "
-    "Empfänger von Versorgungsbezügen = 70%",
-    "Ehegattin/Ehegatte: Beihilfebemessungssatz = 70 für 70%(",
+    "Antragsteller: Beihilfebemessungssatz = 50 für 50% (das Prozentzeichen (%) nicht eingeben!), bei "
+    "Empfängern von Versorgungsbezügen = 70 für 70%",
+    "Ehegattin/Ehegatte: Beihilfebemessungssatz = 70 für 70%",
     "Kinder: Beihilfebemessungssatz = 80 für 80%",
 };
 const char *const kKSatzTipp[] = {
-    "Antragsteller: Prozentsatz der Krankenversicherung (z.B. 50 für 50%,  Prozentzeichen(%) nicht eingeben !!!)",
+    "Antragsteller: Prozentsatz der Krankenversicherung (z.B. 50 für 50%, das Prozentzeichen (%) nicht eingeben!)",
     "Ehegattin/Ehegatte Krankenversicherung = 30 für 30%",
     "Kinder: Krankenversicherung = 20 für 20%",
 };

@@ -1,6 +1,7 @@
 #include "forms/MaskenBauer.h"
 
 #include "fields/FeldControls.h"
+#include "shell/Datumsauswahl.h"
 #include "shell/Dialoge.h"
 #include "base/GermanDate.h"
 
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <cstring>
 
 namespace masken {
 
@@ -147,6 +149,14 @@ void eingabeFreigeben(QLineEdit *e, bool frei)
     hintergrundSetzen(e, frei ? eingabefarbe() : maske->palette().color(QPalette::Window));
 }
 
+bool istDatum(const Feld &feld)
+{
+    // "TT.MM.JJJJ" is ten characters: a box of that size, or one whose tool
+    // tip asks for that form, takes a date.
+    return feld.art == Art::Text
+        && (feld.laenge == 10 || feld.breite == 10 || (feld.tipp && std::strstr(feld.tipp, "TT.MM.JJJJ")));
+}
+
 QWidget *erzeugen(const Feld &feld, QWidget *eltern, const QString &einsetzen)
 {
     auto u8 = [&einsetzen](const char *s) {
@@ -191,6 +201,8 @@ QWidget *erzeugen(const Feld &feld, QWidget *eltern, const QString &einsetzen)
         FeldControls::setTag(w, u8(feld.tag));
     if (feld.tipp && *feld.tipp)
         w->setToolTip(u8(feld.tipp));
+    if (istDatum(feld))
+        Datumsauswahl::anbringen(static_cast<QLineEdit *>(w));
     return w;
 }
 
@@ -305,6 +317,7 @@ void beiFokus(QWidget *w, std::function<void(bool)> reaktion)
 
 void datumPruefen(QLineEdit *e)
 {
+    Datumsauswahl::anbringen(e);
     new DatumFilter(e);
 }
 

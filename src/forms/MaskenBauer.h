@@ -86,6 +86,9 @@ constexpr Feld label(const char *text, const char *name = "")
 // Light yellow of every text input.
 QColor eingabefarbe();
 
+// A text box for a date; it gets a calendar (button and Alt+Down).
+bool istDatum(const Feld &feld);
+
 // Makes one control from its line (tag, index, tool tip, limit, colour).
 // For the rows of a table, "%1" in the tag, the caption and the tool tip
 // stands for the row's code (a child's number, a person's letter).
@@ -124,6 +127,7 @@ void beiFokus(QWidget *w, std::function<void(bool hinein)> reaktion);
 // On leaving the box, a date (as GermanDate reads it) is rewritten
 // "dd.mm.yyyy"; an empty box is left as it is; any other text raises
 // "Ungültiges Datum ! (TT.MM.JJJJ)" and the focus goes back into the box.
+// The box gets a calendar too.
 void datumPruefen(QLineEdit *e);
 
 // The control below root with that objectName (and index, if given).

@@ -10,6 +10,7 @@
 #include "ledger/Summen.h"
 #include "ledger/TarvikExport.h"
 #include "ledger/Version2Import.h"
+#include "shell/Datumsauswahl.h"
 #include "shell/Dialoge.h"
 #include "base/GermanDate.h"
 #include "base/GermanMoney.h"
@@ -204,6 +205,9 @@ void Aufwendungen::aufbauen()
     m_abschlagDatum = textfeld(QStringLiteral("AbschlagDatum"), m_panel4, 85);
     m_abschlagHoehe = textfeld(QStringLiteral("AbschlagHöhe"), m_panel4, 85);
     m_abschlagHoehe->setAlignment(Qt::AlignRight);
+    for (QLineEdit *e : {m_datum, m_faelligam, m_bezahltam, m_antragsdatum, m_eingereichtam, m_zurueckerhalten,
+                         m_abschlagDatum})
+        Datumsauswahl::anbringen(e);
     m_aEuro = new QCheckBox(QStringLiteral("Euro"), m_panel4);
     m_aEuro->setObjectName(QStringLiteral("AEuro"));
     m_pflegeantrag = new QCheckBox(QStringLiteral("dieser Antrag ist ein Antrag für dauernde Pflege"), m_panel4);

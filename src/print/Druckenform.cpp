@@ -5,6 +5,7 @@
 #include "print/Druckvorschau.h"
 #include "print/Fortschrittsbalken.h"
 #include "print/Seitenflaeche.h"
+#include "shell/Datumsauswahl.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
 
@@ -122,6 +123,8 @@ void Druckenform::aufbauen()
                                              "usw.) gültig sein sollen  "));
     felder->addWidget(beschriftung(QStringLiteral("Änderungen gültig ab"), m_gueltigkeit, this), 1, 0);
     felder->addWidget(m_gueltigkeit, 1, 1);
+    Datumsauswahl::anbringen(m_datum);
+    Datumsauswahl::anbringen(m_gueltigkeit);
 
     m_erstantrag = new QCheckBox(QStringLiteral("Erstantrag"), this);
     m_erstantrag->setObjectName(QStringLiteral("Erstantrag"));
@@ -291,8 +294,10 @@ bool Druckenform::vorschauZeigen(Druckauftrag auftrag)
         Dialoge::meldung(this, QMessageBox::Warning, QStringLiteral("Antrag drucken..."), e.fehler);
         return false;
     }
-    Dialoge::ausfuehren(&vorschau);
-    return true;
+    if (Dialoge::ausfuehren(&vorschau) != Druckvorschau::Drucken)
+        return true;
+    // "Drucken" in the preview: the same page on the chosen printer.
+    return Antrag_drucken(auftrag);
 }
 
 bool Druckenform::Antrag_drucken(Druckauftrag auftrag)

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 const QString kTitel = QStringLiteral("Antrag drucken...");
@@ -204,6 +205,24 @@ bool Druckfunktion::Drucken_Knopf_Click(int index)
         }
         return seiteAusgeben();
     }
+    // On the screen, all pages of all persons go into one preview window.
+    if (m_bildschirm->isChecked() && !m_sammelvorschau) {
+        Druckvorschau vorschau(this);
+        m_sammelvorschau = &vorschau;
+        m_gesammelt = 0;
+        const bool ok = Drucken_Knopf_Click(4);
+        m_sammelvorschau = nullptr;
+        if (!ok || m_gesammelt == 0)
+            return ok;
+        vorschau.zeigeSeite(0);
+        if (Dialoge::ausfuehren(&vorschau) != Druckvorschau::Drucken)
+            return true;
+        // "Drucken" in the preview: the same lists on the chosen printer.
+        m_bildschirm->setChecked(false);
+        const bool gedruckt = Drucken_Knopf_Click(4);
+        m_bildschirm->setChecked(true);
+        return gedruckt;
+    }
     // One list per person who has receipts, in the fixed order; a long list
     // goes on over further pages, the total on the last.
     const QVector<Aufwendungsseiten::Person> personen = Aufwendungsseiten::personensummen(tabelle(), antragInEuro());
@@ -275,20 +294,33 @@ bool Druckfunktion::seiteAusgeben(std::optional<Aufwendungsseiten::Bereich> vorg
 
 bool Druckfunktion::Vorschau(const Druckauftrag &auftrag)
 {
-    Druckvorschau vorschau(this);
-    vorschau.Bereich()->setText(auftrag.layout);
-    vorschau.setQuerformat(auftrag.querformat);
+    std::optional<Druckvorschau> eigene;
+    Druckvorschau *vorschau = m_sammelvorschau;
+    if (vorschau) {
+        if (m_gesammelt++ > 0)
+            vorschau->neueSeite();
+    } else {
+        vorschau = &eigene.emplace(this);
+    }
+    vorschau->Bereich()->setText(auftrag.layout);
+    vorschau->setQuerformat(auftrag.querformat);
     Fortschrittsbalken balken(m_progress, Fortschrittsbalken::Sichtbarkeit::Immer);
     Druckauftrag a = auftrag;
     a.fortschritt = &balken;
-    const Druckergebnis e = Layoutinterpreter::drucken(a, vorschau.bildflaeche());
-    vorschau.bildAktualisieren();
+    const Druckergebnis e = Layoutinterpreter::drucken(a, vorschau->bildflaeche());
+    vorschau->bildAktualisieren();
     if (!e.ok) {
         Dialoge::meldung(this, QMessageBox::Warning, kTitel, e.fehler);
         return false;
     }
-    Dialoge::ausfuehren(&vorschau);
-    return true;
+    if (!eigene)
+        return true; // shown when all pages are drawn
+    if (Dialoge::ausfuehren(vorschau) != Druckvorschau::Drucken)
+        return true;
+    // "Drucken" in the preview: the same page on the chosen printer.
+    Druckauftrag aufDrucker = auftrag;
+    aufDrucker.variante = Druckvariante::fuer(Druckvariante::Aufrufer::Aufwendungen);
+    return drucken(aufDrucker);
 }
 
 bool Druckfunktion::drucken(Druckauftrag auftrag)

@@ -22,6 +22,8 @@ class Rechnungspositionen;
 // form kind, block by block when there are more receipts than fit on a
 // page, and one list per person for the private insurer; on the printer or
 // in the preview. Modal; it stays loaded when it is closed.
+class Druckvorschau;
+
 class Druckfunktion : public QDialog
 {
     Q_OBJECT
@@ -72,4 +74,8 @@ private:
     QCheckBox *m_querformat = nullptr;
     QLabel *m_pkvp = nullptr;
     QString m_dateizusatz; // page of a person's list after the first
+    // While the lists of all persons go to the screen: the one preview
+    // window that collects their pages, and how many it holds.
+    Druckvorschau *m_sammelvorschau = nullptr;
+    int m_gesammelt = 0;
 };

@@ -12,6 +12,23 @@ Vorschaubild::Vorschaubild(QWidget *parent)
     setObjectName(QStringLiteral("Bild"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(grundgroesse());
+    neueSeite();
+}
+
+Aufzeichnungsflaeche &Vorschaubild::neueSeite()
+{
+    m_seiten.push_back(std::make_unique<Aufzeichnungsflaeche>(Aufzeichnungsflaeche::Metrik::Schrift));
+    setSeite(seitenzahl() - 1);
+    return flaeche();
+}
+
+void Vorschaubild::setSeite(int seite)
+{
+    seite = std::clamp(seite, 0, seitenzahl() - 1);
+    if (seite == m_seite && !m_puffer.isNull())
+        return;
+    m_seite = seite;
+    aktualisieren();
 }
 
 QSize Vorschaubild::grundgroesse()
@@ -49,7 +66,7 @@ void Vorschaubild::zeichnen()
     QPainter p(&m_puffer);
     p.scale(m_zoom, m_zoom);
     MalerFlaeche ziel(&p, m_zoom * dpr);
-    m_flaeche.abspielen(ziel);
+    flaeche().abspielen(ziel);
 }
 
 void Vorschaubild::paintEvent(QPaintEvent *event)

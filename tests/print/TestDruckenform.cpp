@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QWheelEvent>
 
 using namespace druckhilfen;
 
@@ -330,7 +331,55 @@ private Q_SLOTS:
         QCOMPARE(y, 35.0);
         // No printer job: the file dialog was never asked.
         QVERIFY(!QFile::exists(pdf(QStringLiteral("nie"))));
+        // "Drucken" in the preview prints the same page on the chosen printer.
         Dialoge::zuruecksetzen();
+        Dialoge::dateiAntwort(pdf(QStringLiteral("aus-vorschau")));
+        Dialoge::dialogAntwort([](QDialog *) { return int(Druckvorschau::Drucken); });
+        QVERIFY(m_d->Drucken_Knopf_Click(0));
+        QVERIFY(QFile::exists(pdf(QStringLiteral("aus-vorschau"))));
+        Dialoge::zuruecksetzen();
+    }
+
+    void vorschauBlaetternRadUndKnoepfe()
+    {
+        Druckvorschau v;
+        v.setWindowState(Qt::WindowNoState);
+        v.resize(1092, 560);
+        v.bildflaeche().Print(QStringLiteral("eins"));
+        v.neueSeite().Print(QStringLiteral("zwei"));
+        v.zeigeSeite(0);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        auto *zurueck = v.findChild<QPushButton *>(QStringLiteral("VorigeSeite_Knopf"));
+        auto *weiter = v.findChild<QPushButton *>(QStringLiteral("NächsteSeite_Knopf"));
+        QVERIFY(!zurueck->isEnabled() && weiter->isEnabled());
+        weiter->click();
+        QCOMPARE(v.Bild()->flaeche().texte().value(0).text, QStringLiteral("zwei"));
+        QVERIFY(zurueck->isEnabled() && !weiter->isEnabled());
+        // The zoom box lies beside the page, not on it.
+        const QRect zoom(v.Zoom()->mapTo(&v, QPoint(0, 0)), v.Zoom()->size());
+        QVERIFY(!zoom.intersects(v.findChild<QWidget *>(QStringLiteral("Bildflaeche"))->geometry()));
+        // The wheel scrolls, Ctrl+wheel zooms, at any point of the page.
+        auto rad = [&](int delta, Qt::KeyboardModifiers mod) {
+            QWheelEvent e({50, 50}, v.Bild()->mapToGlobal(QPointF(50, 50)), {}, {0, delta}, Qt::NoButton, mod,
+                          Qt::NoScrollPhase, false);
+            QApplication::sendEvent(v.Bild(), &e);
+        };
+        rad(-120, Qt::NoModifier);
+        QVERIFY(v.VScroll()->value() > 0 && v.Bild()->y() < 0);
+        rad(120, Qt::NoModifier);
+        QCOMPARE(v.VScroll()->value(), 0);
+        const double vorher = v.Bild()->zoom();
+        rad(120, Qt::ControlModifier);
+        QVERIFY(v.Bild()->zoom() > vorher * 1.1);
+        QCOMPARE(v.Zoom()->currentText(), QStringLiteral("%1 %").arg(qRound(v.Bild()->zoom() * 100)));
+        rad(-120, Qt::ControlModifier);
+        QVERIFY(qAbs(v.Bild()->zoom() - vorher) < 0.01);
+        v.findChild<QPushButton *>(QStringLiteral("Drucken_Knopf"))->click();
+        QCOMPARE(v.result(), int(Druckvorschau::Drucken));
+        v.show();
+        v.findChild<QPushButton *>(QStringLiteral("Schließen_Knopf"))->click();
+        QCOMPARE(v.result(), int(QDialog::Rejected));
     }
 
     void hauptfensterDrucktSeitenantraege()
