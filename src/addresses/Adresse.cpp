@@ -25,6 +25,24 @@ void Adresse::setzeWert(const QString &feld, const QString &wert)
         m_werte[i] = wert;
 }
 
+namespace {
+QString ohneZeilenende(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+} // namespace
+
+QVector<int> Adresse::geaenderteFelder(const Adresse &vorher) const
+{
+    QVector<int> felder;
+    for (int i = 0; i < m_werte.size(); ++i)
+        if (m_werte.at(i) != vorher.m_werte.at(i) && ohneZeilenende(m_werte.at(i)) != ohneZeilenende(vorher.m_werte.at(i)))
+            felder.append(i);
+    return felder;
+}
+
 bool Adresse::istLeer() const
 {
     for (const QString &w : m_werte)
