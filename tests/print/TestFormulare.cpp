@@ -152,6 +152,7 @@ class TestFormulare : public QObject
     QStringList m_layouts;               // names in Antragsdruck
     QMap<QString, Verwendung> m_verwendung;
     QMap<QString, int> m_proSeite;       // receipts per page of the layout's form kinds
+    QSet<QString> m_nebenantraege;       // layouts the main window prints
     QHash<QString, QChar> m_tags;        // field name -> type character
     Feldtabelle m_muster;
     std::unique_ptr<Hauptform> m_h;
@@ -186,6 +187,15 @@ class TestFormulare : public QObject
         a.belege = &belege;
         a.felder = &m_muster;
         return a;
+    }
+
+    // The variant that prints the layout.
+    Druckvariante variante(const QString &name) const
+    {
+        using A = Druckvariante::Aufrufer;
+        if (m_nebenantraege.contains(name))
+            return Druckvariante::fuer(A::Hauptform);
+        return Druckvariante::fuer(m_verwendung.value(name).antragsseite ? A::Antrag : A::Aufwendungen);
     }
 
     // Draws a layout with the sample application on a surface.
@@ -246,8 +256,10 @@ private Q_SLOTS:
         m_verwendung[Aufwendungsseiten::Versicherungslayout].versicherungsliste = true;
         // The side applications' pages, drawn like the application's.
         for (const Antragsseiten::Nebenantrag &n : Antragsseiten::nebenantraege())
-            for (const QString &l : n.layouts)
+            for (const QString &l : n.layouts) {
                 m_verwendung[l].antragsseite = true;
+                m_nebenantraege.insert(l);
+            }
 
         // Every field the program's screens and the main window provide.
         const QString dir = TestUmgebung::programmverzeichnis(QStringLiteral("p"));
@@ -544,7 +556,8 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(n)) << n;
     }
     // Every row has a known kind, every field word names a field of the
-    // program, every list row an attribute of the receipts, and the sample
+    // program, every content fits the slots of the variant printing it,
+    // every list row names an attribute of the receipts, and the sample
     // gives every printed text field a value.
     void felder()
     {
@@ -557,6 +570,7 @@ private Q_SLOTS:
             if (!z.wert.isEmpty())
                 mitWert.insert(z.name.mid(1));
         const Rechnungspositionen belege = musterbelege(true, 0);
+        const Druckvariante v = variante(name);
         QStringList fehler;
         for (const Layoutzeile &z : l) {
             const int art = Layoutinterpreter::ganzzahl(z.Art).value_or(-1);
@@ -577,6 +591,9 @@ private Q_SLOTS:
             }
             if (art <= 10)
                 continue;
+            if (faecher(inhalt, v.dollar) > v.faecher)
+                fehler.append(QStringLiteral("\"%1\" needs %2 slots, the variant has %3")
+                                  .arg(inhalt).arg(faecher(inhalt, v.dollar)).arg(v.faecher));
             for (QString w : feldwoerter(inhalt)) {
                 // The person of an insurance list; every person has the field.
                 if (w.contains(QLatin1String("[#P]"))) {
@@ -624,9 +641,7 @@ private Q_SLOTS:
 
         QStringList fehler = ausserhalb(f) + durchgestrichen(f) + ueberlappend(f);
         const Layoutinterpreter::Feldindex index(&m_muster, nullptr);
-        const Druckvariante v = Druckvariante::fuer(m_verwendung.value(name).antragsseite
-                                                        ? Druckvariante::Aufrufer::Antrag
-                                                        : Druckvariante::Aufrufer::Aufwendungen);
+        const Druckvariante v = variante(name);
         fehler += zuBreit(layout(name, euro), [&](const QString &inhalt) {
             return Layoutinterpreter::ersetzen(inhalt, v, index, QStringLiteral("A"), nullptr);
         });
