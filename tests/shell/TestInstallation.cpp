@@ -3,6 +3,7 @@
 #include "TestUmgebung.h"
 
 #include "app/QtUebersetzung.h"
+#include "shell/Datenbank.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
 #include "shell/Verzeichnisse.h"
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void endeFrageKnoepfe_data();
     void endeFrageKnoepfe();
     void alteKopienErneuert();
+    void kaputteKopieErsetzt_data();
+    void kaputteKopieErsetzt();
     void pfadBleibtUnberuehrt();
     void paketAusgepackt();
 };
@@ -165,6 +168,49 @@ void TestInstallation::alteKopienErneuert()
     for (auto it = benutzer.cbegin(); it != benutzer.cend(); ++it)
         QVERIFY2(lesen(dir + it.key()) == it.value(), qPrintable(it.key()));
     QVERIFY(QDir(dir).entryList(QDir::Files).filter(QStringLiteral(".mdb.")).isEmpty());
+}
+
+void TestInstallation::kaputteKopieErsetzt_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("schaden");
+    QTest::newRow("abgeschnitten") << "drucken.mdb" << "abgeschnitten";
+    QTest::newRow("Tabelle fehlt") << "infos.mdb" << "Tabelle fehlt";
+    QTest::newRow("nicht ersetzbar") << "tarvik.mdb" << "Verzeichnis";
+}
+
+// A damaged copy of the current version is replaced at the start; one that
+// cannot be replaced is named in a message.
+void TestInstallation::kaputteKopieErsetzt()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, schaden);
+    const QString dir = Verzeichnisse::benutzerverzeichnis();
+    QVERIFY(Verzeichnisse::einrichten(dir));
+    const QByteArray heil = lesen(dir + name);
+    QFile::remove(dir + name);
+    if (schaden == QLatin1String("abgeschnitten")) {
+        schreiben(dir + name, heil.left(heil.size() / 2));
+    } else if (schaden == QLatin1String("Tabelle fehlt")) {
+        // The same data version, the screens' table missing.
+        Datenbank db;
+        QVERIFY(Datenbank::erstellen(dir + name) && db.oeffnen(dir + name));
+        QVERIFY(db.ausfuehren(QStringLiteral("create table Informationen (Nummer text)")));
+        QVERIFY(db.ausfuehren(QStringLiteral("pragma user_version = %1").arg(Verzeichnisse::datenversion(
+            TestUmgebung::mitgeliefert() + name))));
+    } else {
+        QVERIFY(QDir().mkpath(dir + name));
+    }
+    Dialoge::zuruecksetzen();
+    Hauptform h;
+    h.starten(QString());
+    const bool ersetzbar = schaden != QLatin1String("Verzeichnis");
+    QCOMPARE(lesen(dir + name) == heil, ersetzbar);
+    bool gemeldet = false;
+    for (const Dialoge::Meldung &m : Dialoge::protokoll())
+        gemeldet = gemeldet || m.text.contains(name);
+    QCOMPARE(gemeldet, !ersetzbar);
+    QDir(dir + name).removeRecursively();
 }
 
 // A program directory chosen with "Pfad" is the user's own: nothing in it
