@@ -273,8 +273,14 @@ void TestInstallation::paketAusgepackt()
     for (const char *datei : {"usr/bin/velmora", "usr/lib/velmora/libvelmora_drucker.so",
                               "usr/share/applications/de.velmora.Velmora.desktop",
                               "usr/share/icons/hicolor/scalable/apps/de.velmora.Velmora.svg",
-                              "usr/share/metainfo/de.velmora.Velmora.metainfo.xml"})
+                              "usr/share/metainfo/de.velmora.Velmora.metainfo.xml",
+                              "usr/share/doc/velmora/copyright"})
         QVERIFY2(QFile::exists(wurzel + QLatin1String(datei)), datei);
+    QVERIFY(lesen(wurzel + QStringLiteral("usr/share/doc/velmora/copyright"))
+                .startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"));
+    QVERIFY2(laufen(QStringLiteral("desktop-file-validate"),
+                    {wurzel + QStringLiteral("usr/share/applications/de.velmora.Velmora.desktop")}, &ausgabe),
+             qPrintable(ausgabe));
 
     // A fresh user: own home, no setting "Pfad", nothing pointing at the build.
     const QString home = TestUmgebung::neuesVerzeichnis(QStringLiteral("benutzer"));
