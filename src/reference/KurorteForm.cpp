@@ -5,6 +5,7 @@
 #include "shell/Datenquelle.h"
 #include "shell/Hauptform.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -136,8 +137,12 @@ void KurorteForm::weiterSuchen(bool vorwaerts)
 bool KurorteForm::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     if (objekt == m_suchwort && ereignis->type() == QEvent::FocusOut) {
-        // Qt hands a click to its target only after the box lost the focus.
-        sucheAbAnfang(static_cast<QFocusEvent *>(ereignis)->reason() != Qt::MouseFocusReason);
+        // Qt hands a click to the grid only after the box lost the focus: the
+        // grid must not scroll before the click chooses the row under it.
+        const QWidget *ziel = QApplication::focusWidget();
+        const bool klickInListe = static_cast<QFocusEvent *>(ereignis)->reason() == Qt::MouseFocusReason && ziel
+            && (ziel == m_liste || m_liste->isAncestorOf(ziel));
+        sucheAbAnfang(!klickInListe);
     } else if (objekt == m_liste && ereignis->type() == QEvent::KeyPress) {
         const auto *taste = static_cast<QKeyEvent *>(ereignis);
         const QString text = taste->text();

@@ -22,8 +22,8 @@ public:
     // The first resort whose name begins with the typed letter; other
     // characters do nothing. True when the current row changed.
     bool buchstabeGetippt(const QString &text);
-    // Leaving the search box. Left by a click, the grid is not scrolled: the
-    // click then chooses the row under the pointer.
+    // Leaving the search box. Left by a click into the grid, the grid is not
+    // scrolled: the click then chooses the row under the pointer.
     void sucheAbAnfang(bool rollen = true);
     void weiterSuchen(bool vorwaerts); // Such_Knopf 1 / 0
     QSize sizeHint() const override { return {940, 560}; }
