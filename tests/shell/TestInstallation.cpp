@@ -186,8 +186,8 @@ void TestInstallation::kaputteKopieErsetzt()
     QFETCH(QString, name);
     QFETCH(QString, schaden);
     const QString dir = Verzeichnisse::benutzerverzeichnis();
-    QVERIFY(Verzeichnisse::einrichten(dir));
-    const QByteArray heil = lesen(dir + name);
+    QVERIFY(QDir().mkpath(dir));
+    const QByteArray heil = lesen(TestUmgebung::mitgeliefert() + name);
     QFile::remove(dir + name);
     if (schaden == QLatin1String("abgeschnitten")) {
         schreiben(dir + name, heil.left(heil.size() / 2));
