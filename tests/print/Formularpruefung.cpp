@@ -114,22 +114,6 @@ QStringList feldwoerter(const QString &inhalt)
     return inhalt.split(trenner, Qt::SkipEmptyParts);
 }
 
-int faecher(const QString &inhalt, bool dollar)
-{
-    int n = 0;
-    bool neu = true;
-    for (const QChar c : inhalt) {
-        if (c == u' ' || c == u',' || (dollar && c == u'$')) {
-            ++n;
-            neu = true;
-        } else if (neu) {
-            ++n;
-            neu = false;
-        }
-    }
-    return n;
-}
-
 QStringList zuBreit(const Layout &layout, const std::function<QString(const QString &inhalt)> &antwort)
 {
     QStringList out;

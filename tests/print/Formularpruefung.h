@@ -38,10 +38,6 @@ QStringList ueberlappend(const Aufzeichnungsflaeche &flaeche);
 // separate them).
 QStringList feldwoerter(const QString &inhalt);
 
-// The slots the field substitution needs for a content: one per word and
-// one per separator (blank, comma, and "$" where it separates).
-int faecher(const QString &inhalt, bool dollar);
-
 // Rows whose answer is wider than the room the row gives it (kinds 11-13
 // and 21-23 with a width), with the answer the row prints for the values.
 QStringList zuBreit(const Layout &layout, const std::function<QString(const QString &inhalt)> &antwort);
