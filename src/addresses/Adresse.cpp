@@ -37,9 +37,11 @@ QString ohneZeilenende(QString text)
 QVector<int> Adresse::geaenderteFelder(const Adresse &vorher) const
 {
     QVector<int> felder;
-    for (int i = 0; i < m_werte.size(); ++i)
-        if (m_werte.at(i) != vorher.m_werte.at(i) && ohneZeilenende(m_werte.at(i)) != ohneZeilenende(vorher.m_werte.at(i)))
+    for (int i = 0; i < m_werte.size(); ++i) {
+        const QString &jetzt = m_werte.at(i), &vorhin = vorher.m_werte.at(i);
+        if (jetzt != vorhin && ohneZeilenende(jetzt) != ohneZeilenende(vorhin))
             felder.append(i);
+    }
     return felder;
 }
 

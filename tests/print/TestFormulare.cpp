@@ -152,7 +152,6 @@ class TestFormulare : public QObject
     QStringList m_layouts;               // names in Antragsdruck
     QMap<QString, Verwendung> m_verwendung;
     QMap<QString, int> m_proSeite;       // receipts per page of the layout's form kinds
-    QSet<QString> m_nebenantraege;       // layouts the main window prints
     QHash<QString, QChar> m_tags;        // field name -> type character
     Feldtabelle m_muster;
     std::unique_ptr<Hauptform> m_h;
@@ -187,14 +186,6 @@ class TestFormulare : public QObject
         a.belege = &belege;
         a.felder = &m_muster;
         return a;
-    }
-
-    // The variant that prints the layout: the main window's for side applications.
-    Druckvariante variante(const QString &name) const
-    {
-        using A = Druckvariante::Aufrufer;
-        return Druckvariante::fuer(m_nebenantraege.contains(name) ? A::Hauptform
-                                   : m_verwendung.value(name).antragsseite ? A::Antrag : A::Aufwendungen);
     }
 
     // Draws a layout with the sample application on a surface.
@@ -255,10 +246,8 @@ private Q_SLOTS:
         m_verwendung[Aufwendungsseiten::Versicherungslayout].versicherungsliste = true;
         // The side applications' pages, drawn like the application's.
         for (const Antragsseiten::Nebenantrag &n : Antragsseiten::nebenantraege())
-            for (const QString &l : n.layouts) {
+            for (const QString &l : n.layouts)
                 m_verwendung[l].antragsseite = true;
-                m_nebenantraege.insert(l);
-            }
 
         // Every field the program's screens and the main window provide.
         const QString dir = TestUmgebung::programmverzeichnis(QStringLiteral("p"));
@@ -555,8 +544,7 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(n)) << n;
     }
     // Every row has a known kind, every field word names a field of the
-    // program and fits the slots of the variant printing it, every list row
-    // names an attribute of the receipts, and the sample
+    // program, every list row an attribute of the receipts, and the sample
     // gives every printed text field a value.
     void felder()
     {
@@ -569,7 +557,13 @@ private Q_SLOTS:
             if (!z.wert.isEmpty())
                 mitWert.insert(z.name.mid(1));
         const Rechnungspositionen belege = musterbelege(true, 0);
-        Druckvariante v = variante(name), ohneGrenze = v;
+        // Every content fits the slots of the variant that prints it.
+        bool neben = false;
+        for (const Antragsseiten::Nebenantrag &n : Antragsseiten::nebenantraege())
+            neben = neben || n.layouts.contains(name);
+        const Druckvariante v = Druckvariante::fuer(neben ? Druckvariante::Aufrufer::Hauptform
+                                                          : Druckvariante::Aufrufer::Antrag);
+        Druckvariante ohneGrenze = v;
         ohneGrenze.faecher = 1000;
         const Layoutinterpreter::Feldindex index(&m_muster, nullptr);
         QStringList fehler;
@@ -642,7 +636,9 @@ private Q_SLOTS:
 
         QStringList fehler = ausserhalb(f) + durchgestrichen(f) + ueberlappend(f);
         const Layoutinterpreter::Feldindex index(&m_muster, nullptr);
-        const Druckvariante v = variante(name);
+        const Druckvariante v = Druckvariante::fuer(m_verwendung.value(name).antragsseite
+                                                        ? Druckvariante::Aufrufer::Antrag
+                                                        : Druckvariante::Aufrufer::Aufwendungen);
         fehler += zuBreit(layout(name, euro), [&](const QString &inhalt) {
             return Layoutinterpreter::ersetzen(inhalt, v, index, QStringLiteral("A"), nullptr);
         });

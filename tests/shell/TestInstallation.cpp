@@ -25,7 +25,6 @@ private Q_SLOTS:
     void endeFrageKnoepfe_data();
     void endeFrageKnoepfe();
     void alteKopienErneuert();
-    void kaputteKopieErsetzt_data();
     void kaputteKopieErsetzt();
     void pfadBleibtUnberuehrt();
     void paketAusgepackt();
@@ -170,26 +169,16 @@ void TestInstallation::alteKopienErneuert()
 }
 
 // A damaged copy of the current version is replaced at the start; one that
-// cannot be replaced (here a folder in its place) is named in a message.
-void TestInstallation::kaputteKopieErsetzt_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("abgeschnitten") << "drucken.mdb";
-    QTest::newRow("nicht ersetzbar") << "tarvik.mdb";
-}
+// cannot be replaced (a folder in its place) is named in a message.
 void TestInstallation::kaputteKopieErsetzt()
 {
-    QFETCH(QString, name);
-    const QString dir = Verzeichnisse::benutzerverzeichnis();
-    const QByteArray heil = lesen(TestUmgebung::mitgeliefert() + name);
-    const bool ersetzbar = name == QLatin1String("drucken.mdb");
-    QFile::remove(dir + name);
-    ersetzbar ? schreiben(dir + name, heil.left(heil.size() / 2)) : void(QDir().mkpath(dir + name));
-    Dialoge::zuruecksetzen();
+    const QString dir = Verzeichnisse::benutzerverzeichnis(), drucken = dir + QStringLiteral("drucken.mdb");
+    schreiben(drucken, lesen(drucken).left(50000));
+    QVERIFY(QFile::remove(dir + QStringLiteral("tarvik.mdb")) && QDir().mkpath(dir + QStringLiteral("tarvik.mdb")));
     Hauptform().starten(QString());
-    QCOMPARE(lesen(dir + name) == heil, ersetzbar);
-    QCOMPARE(Dialoge::letzteMeldung().text.contains(name), !ersetzbar);
-    QDir(dir + name).removeRecursively();
+    QVERIFY(lesen(drucken) == lesen(TestUmgebung::mitgeliefert() + QStringLiteral("drucken.mdb")));
+    QVERIFY(Dialoge::letzteMeldung().text.startsWith(QStringLiteral("tarvik.mdb")));
+    QVERIFY(QDir(dir + QStringLiteral("tarvik.mdb")).removeRecursively());
 }
 
 // A program directory chosen with "Pfad" is the user's own: nothing in it
@@ -255,11 +244,8 @@ void TestInstallation::paketAusgepackt()
                               "usr/share/metainfo/de.velmora.Velmora.metainfo.xml",
                               "usr/share/doc/velmora/copyright"})
         QVERIFY2(QFile::exists(wurzel + QLatin1String(datei)), datei);
-    QVERIFY(lesen(wurzel + QStringLiteral("usr/share/doc/velmora/copyright"))
-                .startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"));
-    QVERIFY2(laufen(QStringLiteral("desktop-file-validate"),
-                    {wurzel + QStringLiteral("usr/share/applications/de.velmora.Velmora.desktop")}, &ausgabe),
-             qPrintable(ausgabe));
+    const QString eintrag = wurzel + QStringLiteral("usr/share/applications/de.velmora.Velmora.desktop");
+    QVERIFY2(laufen(QStringLiteral("desktop-file-validate"), {eintrag}, &ausgabe), qPrintable(ausgabe));
 
     // A fresh user: own home, no setting "Pfad", nothing pointing at the build.
     const QString home = TestUmgebung::neuesVerzeichnis(QStringLiteral("benutzer"));
