@@ -1,7 +1,8 @@
 # Installation as a desktop program and the Debian package.
 #   cmake --install build --prefix P   puts the programs under P/bin, the
 #   shipped databases under P/share/velmora (found relative to the programs),
-#   the desktop entry, the icon and the AppStream metainfo under P/share.
+#   the desktop entry, the icon and the AppStream metainfo under P/share,
+#   the copyright file under P/share/doc/velmora.
 set(VELMORA_HOMEPAGE "https://velmora.de" CACHE STRING "Home page named in the AppStream metainfo")
 set(VELMORA_APP_ID de.velmora.Velmora)
 # The release date of the metainfo: the build day, or SOURCE_DATE_EPOCH when set.
@@ -13,6 +14,8 @@ configure_file(${velmora_desktop_dir}/${VELMORA_APP_ID}.metainfo.xml.in
 install(FILES ${velmora_desktop_dir}/${VELMORA_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${velmora_desktop_dir}/${VELMORA_APP_ID}.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_BINARY_DIR}/desktop/${VELMORA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+# The machine-readable copyright file a Debian package carries.
+install(FILES ${PROJECT_SOURCE_DIR}/data/paket/copyright DESTINATION share/doc/velmora)
 
 # The Debian package: velmora_<version>_amd64.deb. dpkg-shlibdeps finds the
 # Qt 6, SQLite and C++ runtime libraries the programs link; what they load

@@ -10,6 +10,8 @@ packages=(
     fonts-liberation2 poppler-utils
     clang libclang-rt-14-dev
     qt6-translations-l10n file dpkg-dev
+    # desktop-file-validate: the package test checks the desktop entry.
+    desktop-file-utils
 )
 if [ "${1:-}" = "--cups" ]; then
     packages+=(cups cups-client cups-bsd printer-driver-cups-pdf)

@@ -161,16 +161,29 @@ bool Adressbestand::schreibbereit(QString *fehler)
 
 bool Adressbestand::sichern(Adresse &adresse, QString *fehler)
 {
+    const bool neu = adresse.istNeu();
+    // An update writes only the columns changed since the address was read,
+    // so what another program stored meanwhile in the others stays.
+    QVector<int> felder;
+    const int gelesen = neu ? -1 : positionVon(adresse.id());
+    if (gelesen >= 0) {
+        felder = adresse.geaenderteFelder(m_adressen.at(gelesen));
+        if (felder.isEmpty())
+            return true;
+    } else {
+        for (int i = 0; i < Adresse::felder().size(); ++i)
+            felder.append(i);
+    }
     if (!schreibbereit(fehler))
         return false;
     QStringList namen;
     QVariantList werte;
-    for (const QString &feld : Adresse::felder()) {
+    for (const int i : felder) {
+        const QString &feld = Adresse::felder().at(i);
         namen.append(Datenbank::quoteName(feld));
         const QString w = adresse.wert(feld);
         werte.append(w.isEmpty() ? QVariant() : QVariant(w));
     }
-    const bool neu = adresse.istNeu();
     QString sql;
     if (neu) {
         sql = QStringLiteral("insert into Adressen (%1) values (%2)")

@@ -37,7 +37,10 @@ public:
     int positionVon(qint64 id) const; // -1 when not in the book
 
     // Stores the address (a new one is added and gets its key) and reads the
-    // list again. A missing file is first created from the shipped empty book.
+    // list again. A stored address gets only the columns that differ from
+    // the copy read last, so two programs editing one address keep both
+    // edits; with nothing changed nothing is written. A missing file is
+    // first created from the shipped empty book.
     bool sichern(Adresse &adresse, QString *fehler = nullptr);
     bool loeschen(qint64 id, QString *fehler = nullptr);
 

@@ -25,6 +25,26 @@ void Adresse::setzeWert(const QString &feld, const QString &wert)
         m_werte[i] = wert;
 }
 
+namespace {
+QString ohneZeilenende(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+} // namespace
+
+QVector<int> Adresse::geaenderteFelder(const Adresse &vorher) const
+{
+    QVector<int> felder;
+    for (int i = 0; i < m_werte.size(); ++i) {
+        const QString &jetzt = m_werte.at(i), &vorhin = vorher.m_werte.at(i);
+        if (jetzt != vorhin && ohneZeilenende(jetzt) != ohneZeilenende(vorhin))
+            felder.append(i);
+    }
+    return felder;
+}
+
 bool Adresse::istLeer() const
 {
     for (const QString &w : m_werte)

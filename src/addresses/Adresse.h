@@ -22,8 +22,11 @@ public:
     QString anzeige() const { return wert(QStringLiteral("Anzeige")); }
     bool istLeer() const; // every column empty
 
-    // Same texts in every column (the key is not compared).
-    bool gleicheWerte(const Adresse &andere) const { return m_werte == andere.m_werte; }
+    // Same texts in every column (the key is not compared). Line ends do not
+    // count: remarks stored with CR LF come back from the screen with LF.
+    bool gleicheWerte(const Adresse &andere) const { return geaenderteFelder(andere).isEmpty(); }
+    // The columns (indexes into felder()) whose texts differ from the other's.
+    QVector<int> geaenderteFelder(const Adresse &vorher) const;
 
     // The address as a block for a letter: five lines joined by CR LF,
     // without a line break after the last one. Empty parts keep their blank:

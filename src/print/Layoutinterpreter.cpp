@@ -21,6 +21,28 @@ bool istTrenner(QChar c, bool dollar)
 {
     return c == u' ' || c == u',' || (dollar && c == u'$');
 }
+
+// An answer wider than the room of its row gets a smaller font, down to
+// 6 pt; what is still too wide is cut and ends in "…". The caller restores
+// the font size.
+constexpr double kKleinsteSchrift = 6;
+
+QString einpassen(Seitenflaeche &s, QString text, double raum)
+{
+    const double grenze = raum + 0.001; // a micrometre of rounding
+    if (raum <= 0 || s.TextWidth(text) <= grenze)
+        return text;
+    while (s.fontSize() > kKleinsteSchrift && s.TextWidth(text) > grenze) {
+        const double passend = s.fontSize() * raum / s.TextWidth(text);
+        s.setFontSize(std::max(kKleinsteSchrift, std::min(passend, s.fontSize() - 0.25)));
+    }
+    if (s.TextWidth(text) > grenze) {
+        while (text.size() > 1 && s.TextWidth(text + u'…') > grenze)
+            text.chop(1);
+        text += u'…';
+    }
+    return text;
+}
 } // namespace
 
 Layoutinterpreter::Feldindex::Feldindex(const Feldtabelle *felder, const Zusatzfeldtabelle *zusatz)
@@ -277,6 +299,9 @@ Druckergebnis Layoutinterpreter::zeichnen(const Druckauftrag &auftrag, const Lay
 
         if (v.aenderung != Druckvariante::Aenderung::NichtAngewandt && art > 20 && art < 30 && !markiert)
             inhalt.clear();
+        const double punkte = s.fontSize();
+        if ((art >= 11 && art <= 13) || (art >= 21 && art <= 23))
+            inhalt = einpassen(s, inhalt, breite);
 
         switch (art) {
         case 1:
@@ -353,6 +378,8 @@ Druckergebnis Layoutinterpreter::zeichnen(const Druckauftrag &auftrag, const Lay
             // Kind 15 (a computed text no row places) and unknown kinds draw nothing.
             break;
         }
+        if (s.fontSize() != punkte)
+            s.setFontSize(punkte);
         ++ergebnis.zeilen;
     }
 

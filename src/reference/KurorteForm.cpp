@@ -5,6 +5,7 @@
 #include "shell/Datenquelle.h"
 #include "shell/Hauptform.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -15,7 +16,10 @@
 #include <QTableView>
 
 namespace {
-const QStringList kSuchspalten = {QStringLiteral("Name"), QStringLiteral("AnerkenntnisHeilkurort")};
+// Names are stored without "Bad " or "Ostseebad "; the municipality keeps
+// them, so "Bad Kissingen" finds "Kissingen".
+const QStringList kSuchspalten = {QStringLiteral("Name"), QStringLiteral("AnerkenntnisHeilkurort"),
+                                  QStringLiteral("Gemeinde")};
 }
 
 KurorteForm::KurorteForm(Hauptform &hauptform)
@@ -27,7 +31,8 @@ KurorteForm::KurorteForm(Hauptform &hauptform)
     auto *label = new QLabel(QStringLiteral("&Suchen:"), m_suchleiste);
     m_suchwort = new QLineEdit(m_suchleiste);
     m_suchwort->setObjectName(QStringLiteral("Suchwort"));
-    m_suchwort->setToolTip(QStringLiteral("Wort im Namen oder in der Anerkennung, z.B. \"Bad\" oder einen Ortsteil"));
+    m_suchwort->setToolTip(
+        QStringLiteral("Wort im Namen, in der Gemeinde oder in der Anerkennung, z.B. \"Bad Ems\" oder einen Ortsteil"));
     m_suchwort->installEventFilter(this);
     label->setBuddy(m_suchwort);
     auto *zurueck = Bedienelemente::knopf(m_suchleiste, QStringLiteral("Such_Knopf"), 0, QStringLiteral("<"),
@@ -90,15 +95,19 @@ KurorteForm::KurorteForm(Hauptform &hauptform)
     resize(sizeHint());
 }
 
-void KurorteForm::zeileWaehlen()
+void KurorteForm::zeileWaehlen(bool rollen)
 {
     const int z = m_bestand.position();
     if (z < 0)
         return;
     m_waehlt = true;
+    const bool autoRollen = m_liste->hasAutoScroll();
+    m_liste->setAutoScroll(rollen && autoRollen);
     const QModelIndex i = m_quelle->index(z, 0);
     m_liste->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    m_liste->scrollTo(i);
+    if (rollen)
+        m_liste->scrollTo(i);
+    m_liste->setAutoScroll(autoRollen);
     m_waehlt = false;
 }
 
@@ -111,11 +120,11 @@ bool KurorteForm::buchstabeGetippt(const QString &text)
     return true;
 }
 
-void KurorteForm::sucheAbAnfang()
+void KurorteForm::sucheAbAnfang(bool rollen)
 {
     Sanduhr sanduhr;
     if (m_bestand.sucheErste(m_suchwort->text()))
-        zeileWaehlen();
+        zeileWaehlen(rollen);
 }
 
 void KurorteForm::weiterSuchen(bool vorwaerts)
@@ -128,7 +137,12 @@ void KurorteForm::weiterSuchen(bool vorwaerts)
 bool KurorteForm::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     if (objekt == m_suchwort && ereignis->type() == QEvent::FocusOut) {
-        sucheAbAnfang();
+        // Qt hands a click to the grid only after the box lost the focus: the
+        // grid must not scroll before the click chooses the row under it.
+        const QWidget *ziel = QApplication::focusWidget();
+        const bool klickInListe = static_cast<QFocusEvent *>(ereignis)->reason() == Qt::MouseFocusReason && ziel
+            && (ziel == m_liste || m_liste->isAncestorOf(ziel));
+        sucheAbAnfang(!klickInListe);
     } else if (objekt == m_liste && ereignis->type() == QEvent::KeyPress) {
         const auto *taste = static_cast<QKeyEvent *>(ereignis);
         const QString text = taste->text();

@@ -22,7 +22,9 @@ public:
     // The first resort whose name begins with the typed letter; other
     // characters do nothing. True when the current row changed.
     bool buchstabeGetippt(const QString &text);
-    void sucheAbAnfang();           // leaving the search box
+    // Leaving the search box. Left by a click into the grid, the grid is not
+    // scrolled: the click then chooses the row under the pointer.
+    void sucheAbAnfang(bool rollen = true);
     void weiterSuchen(bool vorwaerts); // Such_Knopf 1 / 0
     QSize sizeHint() const override { return {940, 560}; }
     QSize minimumSizeHint() const override { return {640, 300}; }
@@ -32,7 +34,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void zeileWaehlen();
+    void zeileWaehlen(bool rollen = true);
 
     Datenquelle *m_quelle;
     Textbestand m_bestand;

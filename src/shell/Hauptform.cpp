@@ -463,8 +463,12 @@ void Hauptform::starten(const QString &befehlszeile)
     // with the shipped databases.
     const QString pfad = Registry::Wert_lesen(h, kSchluessel, QStringLiteral("Pfad"));
     m_programmverzeichnis = Verzeichnisse::programmverzeichnis(pfad);
-    if (pfad.isEmpty())
-        Verzeichnisse::einrichten(m_programmverzeichnis);
+    QString einrichtfehler;
+    if (pfad.isEmpty() && !Verzeichnisse::einrichten(m_programmverzeichnis, &einrichtfehler))
+        Dialoge::meldung(this, QMessageBox::Warning, QStringLiteral("Warnung"),
+                         einrichtfehler
+                             + QStringLiteral("\n\nFormulare und Nachschlagewerke können fehlen oder veraltet "
+                                              "sein. Bitte prüfen Sie die Schreibrechte des Verzeichnisses."));
     // 6. Command line.
     const Verzeichnisse::Befehlszeile bz = Verzeichnisse::befehlszeileAuswerten(befehlszeile, m_programmverzeichnis);
     m_datenverzeichnis = bz.datenverzeichnis;

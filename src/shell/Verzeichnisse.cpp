@@ -1,9 +1,13 @@
 #include "shell/Verzeichnisse.h"
 
+#include "shell/Datenbank.h"
+#include "shell/Datensatz.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -19,6 +23,9 @@ bool ersetzen(const QString &quelle, const QString &ziel)
     QFile ein(quelle);
     if (!ein.open(QIODevice::ReadOnly))
         return false;
+    // The program's own copy, though the user may have made it read-only.
+    if (QFileInfo(ziel).isFile())
+        QFile::setPermissions(ziel, QFile::permissions(ziel) | QFile::WriteOwner);
     QSaveFile aus(ziel);
     if (!aus.open(QIODevice::WriteOnly))
         return false;
@@ -90,6 +97,29 @@ int Verzeichnisse::datenversion(const QString &datei)
     return int((quint32(b[0]) << 24) | (quint32(b[1]) << 16) | (quint32(b[2]) << 8) | quint32(b[3]));
 }
 
+bool Verzeichnisse::intakt(const QString &datei)
+{
+    static const QHash<QString, QStringList> tabellen = {
+        {QStringLiteral("drucken.mdb"),
+         {QStringLiteral("Formulare"), QStringLiteral("Antragsdruck"), QStringLiteral("AntragsdruckEuro")}},
+        {QStringLiteral("tarvik.mdb"),
+         {QStringLiteral("Gebühren"), QStringLiteral("Anmerkungen"), QStringLiteral("Gesetze"),
+          QStringLiteral("Heilbehandlungen")}},
+        {QStringLiteral("infos.mdb"), {QStringLiteral("Informationen"), QStringLiteral("Kurorteverzeichnis")}},
+    };
+    Datenbank db;
+    if (!db.oeffnen(datei, Datenbank::Modus::NurLesen))
+        return false;
+    const Datensatz pruefung = db.abfrage(QStringLiteral("pragma quick_check"));
+    if (!pruefung.istGueltig() || pruefung.anzahl() != 1
+        || pruefung.wert(0, pruefung.spalten().value(0)).toString() != QLatin1String("ok"))
+        return false;
+    for (const QString &t : tabellen.value(QFileInfo(datei).fileName()))
+        if (!db.hatTabelle(t))
+            return false;
+    return true;
+}
+
 bool Verzeichnisse::einrichten(const QString &verzeichnis, QString *fehler)
 {
     if (!QDir().mkpath(verzeichnis)) {
@@ -99,25 +129,27 @@ bool Verzeichnisse::einrichten(const QString &verzeichnis, QString *fehler)
     }
     const QString quelle = mitgeliefertesVerzeichnis();
     const QStringList eigene = programmeigeneDatenbanken();
-    bool ok = true;
+    QStringList gescheitert;
     for (const QString &name : mitgelieferteDatenbanken()) {
         const QString ziel = verzeichnis + name;
         if (!QFileInfo::exists(quelle + name))
             continue;
         const bool vorhanden = QFileInfo::exists(ziel);
-        if (vorhanden && (!eigene.contains(name) || datenversion(ziel) >= datenversion(quelle + name)))
+        if (vorhanden && !eigene.contains(name))
+            continue;
+        if (vorhanden && datenversion(ziel) >= datenversion(quelle + name) && intakt(ziel))
             continue;
         // Written in one step, so an interrupted copy never passes for a
         // complete database of the current version.
-        if (!ersetzen(quelle + name, ziel)) {
-            ok = false;
-            if (fehler)
-                *fehler = (vorhanden ? QStringLiteral("%1 in %2 kann nicht erneuert werden.")
-                                     : QStringLiteral("%1 kann nicht nach %2 kopiert werden."))
-                              .arg(name, verzeichnis);
-        }
+        if (!ersetzen(quelle + name, ziel))
+            gescheitert << (vorhanden ? QStringLiteral("%1 in %2 ist veraltet oder beschädigt und kann nicht "
+                                                       "erneuert werden.")
+                                      : QStringLiteral("%1 kann nicht nach %2 kopiert werden."))
+                                .arg(name, QDir::toNativeSeparators(verzeichnis));
     }
-    return ok;
+    if (fehler && !gescheitert.isEmpty())
+        *fehler = gescheitert.join(u'\n');
+    return gescheitert.isEmpty();
 }
 
 bool Verzeichnisse::antragsdatenbankBereitstellen(const QString &datenverzeichnis,

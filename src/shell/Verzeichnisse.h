@@ -29,10 +29,14 @@ public:
     // user_version): 0 for a file without one (also for a file that is no
     // database), -1 when the file is missing or cannot be read.
     static int datenversion(const QString &datei);
+    // Whether a copy of one of the program's own databases can be used: it
+    // passes SQLite's quick check and has the tables the program reads.
+    static bool intakt(const QString &datei);
     // Creates dir and copies in every shipped database it does not have yet.
-    // Of the program's own databases, a copy with an older or no data version
-    // is replaced atomically by the installed one; every other file (address
-    // book, application template, data) is never touched.
+    // Of the program's own databases, a copy with an older or no data version,
+    // or one that is damaged, is replaced atomically by the installed one;
+    // every other file (address book, application template, data) is never
+    // touched. False, with one line per file, when a copy stays as it was.
     static bool einrichten(const QString &verzeichnis, QString *fehler = nullptr);
     // Makes sure the data directory has its application database "anträge.mdb":
     // when it is missing, it is copied from the empty template "_anträge.mdb"

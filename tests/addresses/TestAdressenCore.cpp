@@ -125,6 +125,25 @@ private Q_SLOTS:
         QCOMPARE(anzeigenVon(b), (QStringList{"A", "B"}));
     }
 
+    // Each of two programs writes only its own change; CR LF shown as LF is none.
+    void zweiProgrammeBehaltenBeideAenderungen()
+    {
+        const QString pfad = buch({QStringLiteral("Arzt")}) + Adressbestand::dateiname();
+        Adressbestand progA, progB;
+        QVERIFY(progA.oeffnen(pfad));
+        Adresse a = progA.adresse(0);
+        a.setzeWert(QStringLiteral("Bemerkungen"), QStringLiteral("1\r\n2"));
+        QVERIFY(progA.sichern(a) && progB.oeffnen(pfad));
+        Adresse b = progB.adresse(0);
+        b.setzeWert(QStringLiteral("Bemerkungen"), QStringLiteral("1\n2"));
+        b.setzeWert(QStringLiteral("Ort"), QStringLiteral("Bonn"));
+        a.setzeWert(QStringLiteral("Telefon"), QStringLiteral("0228"));
+        QVERIFY(progA.sichern(a) && progB.sichern(b) && progA.oeffnen(pfad));
+        QCOMPARE(anzeigenVon(progA, QStringLiteral("Ort")) + anzeigenVon(progA, QStringLiteral("Telefon"))
+                     + anzeigenVon(progA, QStringLiteral("Bemerkungen")),
+                 (QStringList{QStringLiteral("Bonn"), QStringLiteral("0228"), QStringLiteral("1\r\n2")}));
+    }
+
     void fehlgeschlagenesSichern_data()
     {
         QTest::addColumn<QString>("art");

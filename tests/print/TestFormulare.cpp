@@ -557,6 +557,15 @@ private Q_SLOTS:
             if (!z.wert.isEmpty())
                 mitWert.insert(z.name.mid(1));
         const Rechnungspositionen belege = musterbelege(true, 0);
+        // Every content fits the slots of the variant that prints it.
+        bool neben = false;
+        for (const Antragsseiten::Nebenantrag &n : Antragsseiten::nebenantraege())
+            neben = neben || n.layouts.contains(name);
+        const Druckvariante v = Druckvariante::fuer(neben ? Druckvariante::Aufrufer::Hauptform
+                                                          : Druckvariante::Aufrufer::Antrag);
+        Druckvariante ohneGrenze = v;
+        ohneGrenze.faecher = 1000;
+        const Layoutinterpreter::Feldindex index(&m_muster, nullptr);
         QStringList fehler;
         for (const Layoutzeile &z : l) {
             const int art = Layoutinterpreter::ganzzahl(z.Art).value_or(-1);
@@ -577,6 +586,9 @@ private Q_SLOTS:
             }
             if (art <= 10)
                 continue;
+            if (Layoutinterpreter::ersetzen(inhalt, v, index, {}, nullptr)
+                != Layoutinterpreter::ersetzen(inhalt, ohneGrenze, index, {}, nullptr))
+                fehler.append(QStringLiteral("\"%1\" needs more than %2 slots").arg(inhalt).arg(v.faecher));
             for (QString w : feldwoerter(inhalt)) {
                 // The person of an insurance list; every person has the field.
                 if (w.contains(QLatin1String("[#P]"))) {

@@ -145,6 +145,19 @@ private Q_SLOTS:
         QCOMPARE(texte(f), QStringList{QStringLiteral("Erika 12,00")});
     }
 
+    // An answer wider than its room shrinks, down to 6 pt, then is cut with
+    // "…"; the next row without a size of its own keeps the size before.
+    void einpassen()
+    {
+        const Feldtabelle t = felder({"1Name=Muster"});
+        Aufzeichnungsflaeche f; // 0.2 mm per character and point
+        Layoutinterpreter::zeichnen(auftrag(A::Hauptform, &t), {zeile(21, 0, 0, 0, 9, "Name"), zeile(11, 0, 9, 0, 5, "Name"),
+                                                              zeile(11, 0, 18, 0, 0, "Name", {})}, f);
+        QCOMPARE(texte(f), (QStringList{QStringLiteral("Muster"), QStringLiteral("Mus…"), QStringLiteral("Muster")}));
+        QCOMPARE(QList<double>({f.texte()[0].fontSize, f.texte()[1].fontSize, f.texte()[2].fontSize}),
+                 QList<double>({7.5, 6, 10}));
+    }
+
     void offsetWert_data()
     {
         QTest::addColumn<QString>("text");

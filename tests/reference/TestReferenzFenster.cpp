@@ -55,6 +55,7 @@ private Q_SLOTS:
     void gesetzeWechselnDenBereich();
     void leistungsverzeichnis();
     void kurorte();
+    void kurorteOrtUndKlick();
     void herstellerinfo();
 
 private:
@@ -310,6 +311,22 @@ void TestReferenzFenster::kurorte()
     QTest::keyClick(liste, Qt::Key_Escape);
     QCOMPARE(m_h->mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("Beihilfeninfoform"));
     QVERIFY(sichtbar(k));
+}
+
+// "Bad Kissingen" is found; a click from the search box hits the row under it.
+void TestReferenzFenster::kurorteOrtUndKlick()
+{
+    auto *k = qobject_cast<KurorteForm *>(m_h->maske(QStringLiteral("KurorteForm")));
+    auto *liste = element<QTableView>(k, QStringLiteral("Liste"));
+    auto *suchwort = element<QLineEdit>(k, QStringLiteral("Suchwort"));
+    suchwort->setFocus();
+    suchwort->setText(QStringLiteral("Bad Kissingen"));
+    liste->setFocus();
+    QCOMPARE(k->bestand().text(QStringLiteral("Name")), QStringLiteral("Kissingen"));
+    suchwort->setFocus();
+    liste->scrollToTop();
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(liste->model()->index(2, 1)).center());
+    QCOMPARE(k->aktuelleZeile(), 2);
 }
 
 void TestReferenzFenster::herstellerinfo()

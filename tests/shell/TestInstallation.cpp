@@ -25,6 +25,7 @@ private Q_SLOTS:
     void endeFrageKnoepfe_data();
     void endeFrageKnoepfe();
     void alteKopienErneuert();
+    void kaputteKopieErsetzt();
     void pfadBleibtUnberuehrt();
     void paketAusgepackt();
 };
@@ -167,6 +168,19 @@ void TestInstallation::alteKopienErneuert()
     QVERIFY(QDir(dir).entryList(QDir::Files).filter(QStringLiteral(".mdb.")).isEmpty());
 }
 
+// A damaged copy of the current version is replaced at the start; one that
+// cannot be replaced (a folder in its place) is named in a message.
+void TestInstallation::kaputteKopieErsetzt()
+{
+    const QString dir = Verzeichnisse::benutzerverzeichnis(), drucken = dir + QStringLiteral("drucken.mdb");
+    schreiben(drucken, lesen(drucken).left(50000));
+    QVERIFY(QFile::remove(dir + QStringLiteral("tarvik.mdb")) && QDir().mkpath(dir + QStringLiteral("tarvik.mdb")));
+    Hauptform().starten(QString());
+    QVERIFY(lesen(drucken) == lesen(TestUmgebung::mitgeliefert() + QStringLiteral("drucken.mdb")));
+    QVERIFY(Dialoge::letzteMeldung().text.startsWith(QStringLiteral("tarvik.mdb")));
+    QVERIFY(QDir(dir + QStringLiteral("tarvik.mdb")).removeRecursively());
+}
+
 // A program directory chosen with "Pfad" is the user's own: nothing in it
 // is replaced.
 void TestInstallation::pfadBleibtUnberuehrt()
@@ -227,8 +241,11 @@ void TestInstallation::paketAusgepackt()
     for (const char *datei : {"usr/bin/velmora", "usr/lib/velmora/libvelmora_drucker.so",
                               "usr/share/applications/de.velmora.Velmora.desktop",
                               "usr/share/icons/hicolor/scalable/apps/de.velmora.Velmora.svg",
-                              "usr/share/metainfo/de.velmora.Velmora.metainfo.xml"})
+                              "usr/share/metainfo/de.velmora.Velmora.metainfo.xml",
+                              "usr/share/doc/velmora/copyright"})
         QVERIFY2(QFile::exists(wurzel + QLatin1String(datei)), datei);
+    const QString eintrag = wurzel + QStringLiteral("usr/share/applications/de.velmora.Velmora.desktop");
+    QVERIFY2(laufen(QStringLiteral("desktop-file-validate"), {eintrag}, &ausgabe), qPrintable(ausgabe));
 
     // A fresh user: own home, no setting "Pfad", nothing pointing at the build.
     const QString home = TestUmgebung::neuesVerzeichnis(QStringLiteral("benutzer"));

@@ -23,6 +23,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -387,8 +388,10 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
         const QString pfad = Registry::Wert_lesen(Registry::HKEY_LOCAL_MACHINE,
                                                   QStringLiteral("SOFTWARE\\Velmora\\Allgemein"), QStringLiteral("Pfad"));
         programm = Verzeichnisse::programmverzeichnis(pfad);
-        if (pfad.isEmpty())
-            Verzeichnisse::einrichten(programm);
+        // A copy that stays old or damaged is said, the job still tried.
+        QString warnung;
+        if (pfad.isEmpty() && !Verzeichnisse::einrichten(programm, &warnung))
+            std::fputs(qPrintable(warnung + u'\n'), stderr);
     }
     QString daten = programm;
     if (!o.daten.isEmpty()) {

@@ -30,11 +30,13 @@ public:
     {
         m_p.setFont(Schriften::schrift(QStringLiteral("Arial"), punkte, fett));
     }
-    // A text in a box of x..x+b mm, its top at y mm.
-    void text(double x, double y, double b, const QString &t, Qt::Alignment ausrichtung = Qt::AlignLeft)
+    // A text in a box of x..x+b mm, its top at y mm, on one line: the line
+    // breaks of a remark become blanks.
+    void text(double x, double y, double b, QString t, Qt::Alignment ausrichtung = Qt::AlignLeft)
     {
         const QRectF r(px(x + 0.8), px(y), px(b - 1.6), px(kZeile));
-        m_p.drawText(r, int(ausrichtung | Qt::AlignVCenter),
+        t.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
+        m_p.drawText(r, int(ausrichtung | Qt::AlignVCenter | Qt::TextSingleLine),
                      m_p.fontMetrics().elidedText(t, Qt::ElideRight, int(r.width())));
     }
     void linie(double y, double staerke = 0.15)
