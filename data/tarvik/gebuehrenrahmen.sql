@@ -11,13 +11,13 @@ INSERT INTO "Gebührenordnungen" VALUES ('Ä', 'GOÄ', 0.0582873, '§ 5 Abs. 1 G
 INSERT INTO "Gebührenordnungen" VALUES ('Z', 'GOZ', 0.0562421, '§ 5 Abs. 1 GOZ', '§ 5 Abs. 1 GOZ', '§ 10 Abs. 3 GOZ');
 INSERT INTO "Gebührenordnungen" VALUES ('Y', 'GebüH', 0.0582873, NULL, NULL, NULL);
 -- Ordinary range 1,0 to 3,5, threshold 2,3.
-INSERT INTO "Gebührenrahmen" VALUES ('Ä', 'b', 2.3, 3.5, '§ 5 Abs. 1 und 2 GOÄ');
+INSERT INTO "Gebührenrahmen" VALUES ('Ä', 'b', 2.3, 3.5, '§ 5 Abs. 1 GOÄ');
 -- Reduced range (sections A, E, O and the listed technical items): 1,0 to 2,5, threshold 1,8.
 INSERT INTO "Gebührenrahmen" VALUES ('Ä', 'l', 1.8, 2.5, '§ 5 Abs. 3 GOÄ');
 -- Laboratory (section M and item 437): 1,0 to 1,3, threshold 1,15.
 INSERT INTO "Gebührenrahmen" VALUES ('Ä', 'm', 1.15, 1.3, '§ 5 Abs. 4 GOÄ');
 -- Items whose note or section provisions allow only the simple rate.
 INSERT INTO "Gebührenrahmen" VALUES ('Ä', 'e', 1.0, 1.0, 'Bestimmungen zur Nummer');
-INSERT INTO "Gebührenrahmen" VALUES ('Z', 'b', 2.3, 3.5, '§ 5 Abs. 1 und 2 GOZ');
+INSERT INTO "Gebührenrahmen" VALUES ('Z', 'b', 2.3, 3.5, '§ 5 Abs. 1 GOZ');
 INSERT INTO "Gebührenrahmen" VALUES ('Z', 'e', 1.0, 1.0, 'Bestimmungen zur Nummer');
 COMMIT;

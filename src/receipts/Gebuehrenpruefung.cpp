@@ -194,12 +194,14 @@ std::optional<Befund> Gebuehrenpruefung::zeilePruefen(const Rechnungszeile &z) c
 {
     const Daten::Ordnung &ord = m_daten->ordnungen[goCode(z.ordnung)];
     const QList<Daten::Leistung> *treffer = m_daten->finden(z.ordnung, z.nummer);
-    const QString nr = QStringLiteral("Nr. ") + z.nummer.simplified();
     const QString kurz = ord.kurzname.isEmpty() ? goCode(z.ordnung) : ord.kurzname;
     if (!treffer)
         return Befund{0, Befundart::UnbekannteNummer,
-                      QStringLiteral("%1 steht nicht im Gebührenverzeichnis der %2.").arg(nr, kurz), std::nullopt};
+                      QStringLiteral("Nr. %1 steht nicht im Gebührenverzeichnis der %2.").arg(z.nummer.simplified(), kurz),
+                      std::nullopt};
 
+    const Daten::Leistung &l = treffer->first();
+    const QString nr = QStringLiteral("Nr. ") + l.nummer;
     if (z.ordnung == Gebuehrenordnung::GebueH) {
         // A number standing several times (with different services) is
         // held to the highest of its maxima: the line does not say which.
@@ -217,7 +219,7 @@ std::optional<Befund> Gebuehrenpruefung::zeilePruefen(const Rechnungszeile &z) c
                       grenze};
     }
 
-    const Daten::Leistung &l = treffer->first();
+
     const auto rahmen = m_daten->rahmen.constFind(goCode(z.ordnung) + l.schluessel);
     if (!z.faktor || rahmen == m_daten->rahmen.constEnd())
         return std::nullopt;
@@ -296,11 +298,13 @@ std::optional<Befund> Gebuehrenpruefung::summePruefen(const Beleg &beleg) const
         wo = QStringLiteral(" (§ 12 Abs. 2 GOÄ)");
     else if (ordnung == Gebuehrenordnung::GOZ)
         wo = QStringLiteral(" (§ 10 Abs. 2 GOZ)");
-    const QString abzug = minderung ? QStringLiteral(" abzüglich der Minderung %1").arg(euro(minderung / 100.0))
-                                    : QString();
+    const QString ergebnis =
+        minderung ? QStringLiteral("%1, abzüglich der Minderung von %2 also %3")
+                        .arg(euro(summe / 100.0), euro(minderung / 100.0), euro((summe - minderung) / 100.0))
+                  : euro(summe / 100.0);
     return Befund{0, Befundart::SummeFalsch,
-                  QStringLiteral("Die Positionen ergeben%1 %2, die Rechnung nennt %3 als Rechnungsbetrag%4.")
-                      .arg(abzug, euro((summe - minderung) / 100.0), euro(*beleg.betrag), wo),
+                  QStringLiteral("Die Positionen ergeben %1, die Rechnung nennt als Rechnungsbetrag aber %2%3.")
+                      .arg(ergebnis, euro(*beleg.betrag), wo),
                   std::nullopt};
 }
 
