@@ -192,7 +192,10 @@ QList<Befund> Gebuehrenpruefung::pruefen(const Beleg &beleg) const
 
 std::optional<Befund> Gebuehrenpruefung::zeilePruefen(const Rechnungszeile &z) const
 {
-    const Daten::Ordnung &ord = m_daten->ordnungen[goCode(z.ordnung)];
+    // Read only: several threads may check at once.
+    static const Daten::Ordnung keine;
+    const auto gefunden = std::as_const(m_daten->ordnungen).find(goCode(z.ordnung));
+    const Daten::Ordnung &ord = gefunden == m_daten->ordnungen.cend() ? keine : *gefunden;
     const QList<Daten::Leistung> *treffer = m_daten->finden(z.ordnung, z.nummer);
     const QString kurz = ord.kurzname.isEmpty() ? goCode(z.ordnung) : ord.kurzname;
     if (!treffer)
@@ -231,7 +234,7 @@ std::optional<Befund> Gebuehrenpruefung::zeilePruefen(const Rechnungszeile &z) c
         std::optional<double> wert;
         if (l.hatPunkte)
             wert = z.anzahl * Gebuehrenregeln::gebuehr(l.punkte, ord.punktwert, f);
-        else if (z.betrag && faktor > 0)
+        else if (z.betrag && faktor > 0 && z.anzahl > 0)
             wert = z.anzahl * Gebuehrenregeln::aufCentRunden(*z.betrag / z.anzahl * f / faktor);
         if (wert && z.betrag)
             wert = std::min(*wert, *z.betrag);
