@@ -26,9 +26,11 @@ QList<Textzeile> zeilenBilden(int seite, QList<Textwort> woerter)
         return a.oben + a.unten < b.oben + b.unten;
     });
     QList<Textzeile> zeilen;
-    for (const Textwort &w : std::as_const(woerter)) {
+    for (Textwort w : std::as_const(woerter)) {
         if (w.text.trimmed().isEmpty())
             continue;
+        // Ligatures ("ﬀ") and composed letters as plain text.
+        w.text = w.text.normalized(QString::NormalizationForm_KC).trimmed();
         const double mitte = (w.oben + w.unten) / 2;
         // Only the last few lines can still take a word: the words come top down.
         Textzeile *ziel = nullptr;
@@ -102,12 +104,12 @@ std::optional<GiroCodeInhalt> giroCodeAuswerten(const QString &inhalt)
     QStringList z = inhalt.split(u'\n');
     for (QString &s : z)
         s = s.trimmed();
-    if (z.size() < 7 || z[0] != QLatin1String("BCD") || z[3] != QLatin1String("SCT"))
+    if (z.size() < 7 || z[0] != QStringLiteral("BCD") || z[3] != QStringLiteral("SCT"))
         return std::nullopt;
     GiroCodeInhalt g;
     g.empfaenger = z[5];
     g.iban = ibanPruefen(z[6]);
-    if (z.size() > 7 && z[7].startsWith(QLatin1String("EUR"))) {
+    if (z.size() > 7 && z[7].startsWith(QStringLiteral("EUR"))) {
         bool ok = false;
         const double b = z[7].mid(3).toDouble(&ok);
         if (ok && b > 0 && b < 1e9)
@@ -199,29 +201,29 @@ int spalteVon(const QString &wort, Gebuehrenordnung *ordnung)
     QString w = normal(wort);
     while (w.endsWith(u':') || w.endsWith(u'.'))
         w.chop(1);
-    if (w == QLatin1String("datum") || w == QLatin1String("tag") || w == QLatin1String("behandlungsdatum"))
+    if (w == QStringLiteral("datum") || w == QStringLiteral("tag") || w == QStringLiteral("behandlungsdatum"))
         return Datum;
-    if (w.startsWith(QLatin1String("goä")) || w.startsWith(QLatin1String("goz")) || w.startsWith(QLatin1String("gebüh"))
-        || w == QLatin1String("nr") || w == QLatin1String("ziffer") || w == QLatin1String("ziff")
-        || w == QLatin1String("gebührennr") || w == QLatin1String("geb.-nr") || w == QLatin1String("leistungsnr")) {
-        if (w.startsWith(QLatin1String("goä")))
+    if (w.startsWith(QStringLiteral("goä")) || w.startsWith(QStringLiteral("goz")) || w.startsWith(QStringLiteral("gebüh"))
+        || w == QStringLiteral("nr") || w == QStringLiteral("ziffer") || w == QStringLiteral("ziff")
+        || w == QStringLiteral("gebührennr") || w == QStringLiteral("geb.-nr") || w == QStringLiteral("leistungsnr")) {
+        if (w.startsWith(QStringLiteral("goä")))
             *ordnung = Gebuehrenordnung::GOAe;
-        else if (w.startsWith(QLatin1String("goz")))
+        else if (w.startsWith(QStringLiteral("goz")))
             *ordnung = Gebuehrenordnung::GOZ;
-        else if (w.startsWith(QLatin1String("gebüh")))
+        else if (w.startsWith(QStringLiteral("gebüh")))
             *ordnung = Gebuehrenordnung::GebueH;
         return Nummer;
     }
-    if (w == QLatin1String("leistung") || w == QLatin1String("bezeichnung") || w == QLatin1String("leistungsbeschreibung")
-        || w == QLatin1String("beschreibung") || w == QLatin1String("text") || w == QLatin1String("leistungstext"))
+    if (w == QStringLiteral("leistung") || w == QStringLiteral("bezeichnung") || w == QStringLiteral("leistungsbeschreibung")
+        || w == QStringLiteral("beschreibung") || w == QStringLiteral("text") || w == QStringLiteral("leistungstext"))
         return Text;
-    if (w == QLatin1String("anz") || w == QLatin1String("anzahl") || w == QLatin1String("menge") || w == QLatin1String("anz."))
+    if (w == QStringLiteral("anz") || w == QStringLiteral("anzahl") || w == QStringLiteral("menge") || w == QStringLiteral("anz."))
         return Anzahl;
-    if (w == QLatin1String("faktor") || w == QLatin1String("satz") || w == QLatin1String("steig")
-        || w == QLatin1String("steigerung") || w == QLatin1String("steigerungssatz") || w == QLatin1String("multiplikator"))
+    if (w == QStringLiteral("faktor") || w == QStringLiteral("satz") || w == QStringLiteral("steig")
+        || w == QStringLiteral("steigerung") || w == QStringLiteral("steigerungssatz") || w == QStringLiteral("multiplikator"))
         return Faktor;
-    if (w == QLatin1String("betrag") || w == QLatin1String("eur") || w == QLatin1String("euro") || w == QLatin1String("€")
-        || w == QLatin1String("betrag/eur") || w == QLatin1String("betrag/€") || w == QLatin1String("gebühr"))
+    if (w == QStringLiteral("betrag") || w == QStringLiteral("eur") || w == QStringLiteral("euro") || w == QStringLiteral("€")
+        || w == QStringLiteral("betrag/eur") || w == QStringLiteral("betrag/€") || w == QStringLiteral("gebühr"))
         return Betrag;
     return -1;
 }
@@ -246,18 +248,25 @@ std::optional<QList<Kopfspalte>> kopfzeile(const Textzeile &z, Gebuehrenordnung 
 }
 
 // The column a word of a table row stands in: the header span it overlaps
-// most, else the nearest.
+// most; a word under no header belongs to the text column when that is the
+// nearest header to its left (descriptions run on to the right), else to the
+// nearest header.
 Spalte spalteFuer(const QList<Kopfspalte> &kopf, const Textwort &w)
 {
     Spalte beste = Text;
     double besterWert = -1e9;
+    const Kopfspalte *links = nullptr;
     for (const Kopfspalte &k : kopf) {
         const double ueberlappung = std::min(k.rechts, w.rechts) - std::max(k.links, w.links);
         if (ueberlappung > besterWert) {
             besterWert = ueberlappung;
             beste = k.art;
         }
+        if (k.links <= w.links && (!links || k.links > links->links))
+            links = &k;
     }
+    if (besterWert <= 0 && links && links->art == Text)
+        return Text;
     return beste;
 }
 
@@ -285,7 +294,7 @@ QString nachLabel(const Textzeile &z, int ab)
         const double hoehe = std::max(8.0, w.unten - w.oben);
         if (!teile.isEmpty() && w.links - rechtsVorher > hoehe * 2.5)
             break;
-        if (teile.isEmpty() && (w.text == QLatin1String(":") || w.text == QLatin1String("-")))
+        if (teile.isEmpty() && (w.text == QStringLiteral(":") || w.text == QStringLiteral("-")))
             continue;
         teile << w.text;
         rechtsVorher = w.rechts;
@@ -342,7 +351,7 @@ std::optional<double> letzterBetrag(const Textzeile &z)
         if (auto b = betragLesen(z.woerter[i].text))
             return b;
         // "- 45,00" printed with a blank after the sign
-        if (i > 0 && (z.woerter[i - 1].text == QLatin1String("-") || z.woerter[i - 1].text == QLatin1String("–")))
+        if (i > 0 && (z.woerter[i - 1].text == QStringLiteral("-") || z.woerter[i - 1].text == QStringLiteral("–")))
             if (auto b2 = betragLesen(z.woerter[i].text))
                 return -*b2;
     }
@@ -354,9 +363,9 @@ Gebuehrenordnung ordnungDerRechnung(const QList<Textzeile> &zeilen)
     bool zahn = false, heil = false;
     for (const Textzeile &z : zeilen) {
         const QString t = normal(z.text());
-        if (t.contains(QLatin1String("heilpraktiker")) || t.contains(QLatin1String("gebüh")))
+        if (t.contains(QStringLiteral("heilpraktiker")) || t.contains(QStringLiteral("gebüh")))
             heil = true;
-        if (t.contains(QLatin1String("goz")) || t.contains(QLatin1String("zahnarzt")) || t.contains(QLatin1String("zahnärzt")))
+        if (t.contains(QStringLiteral("goz")) || t.contains(QStringLiteral("zahnarzt")) || t.contains(QStringLiteral("zahnärzt")))
             zahn = true;
     }
     return heil ? Gebuehrenordnung::GebueH : zahn ? Gebuehrenordnung::GOZ : Gebuehrenordnung::GOAe;
@@ -376,7 +385,7 @@ Zeilenwerte zeileZerlegen(const Textzeile &z, const QList<Kopfspalte> &kopf)
     Zeilenwerte r;
     for (qsizetype i = 0; i < z.woerter.size(); ++i) {
         const QString &t = z.woerter[i].text;
-        if (t == QLatin1String("€") || t == QLatin1String("EUR") || t == QLatin1String("x"))
+        if (t == QStringLiteral("€") || t == QStringLiteral("EUR") || t == QStringLiteral("x"))
             continue;
         switch (spalteFuer(kopf, z.woerter[i])) {
         case Datum:
@@ -389,7 +398,7 @@ Zeilenwerte zeileZerlegen(const Textzeile &z, const QList<Kopfspalte> &kopf)
                 continue;
             }
             // "Ä 1" printed with a blank
-            if (r.nummer.isEmpty() && (t == QLatin1String("Ä") || t == QLatin1String("A")) && i + 1 < z.woerter.size()
+            if (r.nummer.isEmpty() && (t == QStringLiteral("Ä") || t == QStringLiteral("A")) && i + 1 < z.woerter.size()
                 && istNummer(z.woerter[i + 1].text)) {
                 r.nummer = t + z.woerter[++i].text;
                 continue;
@@ -418,8 +427,8 @@ Zeilenwerte zeileZerlegen(const Textzeile &z, const QList<Kopfspalte> &kopf)
 bool istBegruendung(const QString &text)
 {
     const QString t = normal(text);
-    return t.startsWith(QLatin1String("begründung")) || t.startsWith(QLatin1String("begr."))
-        || t.startsWith(QLatin1String("begr:"));
+    return t.startsWith(QStringLiteral("begründung")) || t.startsWith(QStringLiteral("begr."))
+        || t.startsWith(QStringLiteral("begr:"));
 }
 
 QString ohneBegruendungslabel(QString t)
@@ -464,7 +473,7 @@ void rechnungAuswerten(const QList<Textzeile> &zeilen, Beleg *beleg)
         if (z.seite != 1)
             break;
         const QString t = nachLabel(z, 0);
-        if (praxis.match(t).hasMatch() && !t.startsWith(QLatin1String("Herr")) && !t.startsWith(QLatin1String("Frau"))) {
+        if (praxis.match(t).hasMatch() && !t.startsWith(QStringLiteral("Herr")) && !t.startsWith(QStringLiteral("Frau"))) {
             beleg->aussteller = t;
             beleg->herkunft.insert(QStringLiteral("aussteller"), herkunft(zeilen, int(i)));
             break;
@@ -480,6 +489,8 @@ void rechnungAuswerten(const QList<Textzeile> &zeilen, Beleg *beleg)
     Gebuehrenordnung kopfOrdnung = Gebuehrenordnung::Keine;
     bool tabelleZu = false;
     QDate letztesDatum;
+    int letzteSeite = 0;
+    double letztesUnten = 0;
     enum class Fortsetzung { Keine, Text, Begruendung } fortsetzung = Fortsetzung::Keine;
 
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
@@ -544,9 +555,9 @@ void rechnungAuswerten(const QList<Textzeile> &zeilen, Beleg *beleg)
         if (summenmuster().match(klein).hasMatch()) {
             fortsetzung = Fortsetzung::Keine;
             const auto b = letzterBetrag(z);
-            if (klein.contains(QLatin1String("übertrag")) || klein.contains(QLatin1String("zwischensumme")))
+            if (klein.contains(QStringLiteral("übertrag")) || klein.contains(QStringLiteral("zwischensumme")))
                 continue;
-            if (klein.contains(QLatin1String("minderung")) || klein.contains(QRegularExpression(QStringLiteral("§ ?6 ?a")))) {
+            if (klein.contains(QStringLiteral("minderung")) || klein.contains(QRegularExpression(QStringLiteral("§ ?6 ?a")))) {
                 if (b && !minderung)
                     minderung = std::abs(*b);
                 if (kopf)
@@ -554,8 +565,8 @@ void rechnungAuswerten(const QList<Textzeile> &zeilen, Beleg *beleg)
                 continue;
             }
             if (b) {
-                const bool zahlbar = klein.contains(QLatin1String("rechnungsbetrag")) || klein.contains(QLatin1String("zu zahlen"))
-                    || klein.contains(QLatin1String("zahlbetrag")) || klein.contains(QLatin1String("endbetrag"));
+                const bool zahlbar = klein.contains(QStringLiteral("rechnungsbetrag")) || klein.contains(QStringLiteral("zu zahlen"))
+                    || klein.contains(QStringLiteral("zahlbetrag")) || klein.contains(QStringLiteral("endbetrag"));
                 if (zahlbar) {
                     zuZahlen = std::abs(*b);
                     zuZahlenZeile = int(i);
@@ -576,12 +587,15 @@ void rechnungAuswerten(const QList<Textzeile> &zeilen, Beleg *beleg)
         const bool istPosten = w.betrag.has_value() || (!w.nummer.isEmpty() && w.faktor.has_value());
         if (!istPosten) {
             // Continued text of the last line or its written reason.
-            if (beleg->positionen.isEmpty() || w.text.isEmpty() || w.datum || !w.nummer.isEmpty()) {
+            // Only right below the last line: footers and page heads are no continuation.
+            const bool darunter = z.seite == letzteSeite && z.oben - letztesUnten < 1.6 * (z.unten - z.oben);
+            if (beleg->positionen.isEmpty() || w.text.isEmpty() || w.datum || !w.nummer.isEmpty() || !darunter) {
                 fortsetzung = Fortsetzung::Keine;
                 continue;
             }
             const QString t = w.text.join(u' ');
             Rechnungszeile &letzte = beleg->positionen.last();
+            letztesUnten = z.unten;
             if (istBegruendung(t)) {
                 letzte.begruendung = ohneBegruendungslabel(t);
                 fortsetzung = Fortsetzung::Begruendung;
@@ -622,6 +636,8 @@ void rechnungAuswerten(const QList<Textzeile> &zeilen, Beleg *beleg)
         }
         r.text = t;
         beleg->positionen.append(r);
+        letzteSeite = z.seite;
+        letztesUnten = z.unten;
         fortsetzung = r.begruendung.isEmpty() ? Fortsetzung::Text : Fortsetzung::Begruendung;
     }
 

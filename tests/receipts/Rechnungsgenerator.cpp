@@ -276,8 +276,8 @@ QList<Spaltenlage> spalten(int folge)
         return {{SDatum, 20, false}, {SNummer, 40, false}, {SAnzahl, 70, true}, {SText, 74, false},
                 {SFaktor, 160, true}, {SBetrag, 190, true}};
     case 2:
-        return {{SNummer, 20, false}, {SText, 40, false}, {SDatum, 118, false}, {SFaktor, 151, true},
-                {SAnzahl, 164, true}, {SBetrag, 190, true}};
+        return {{SNummer, 20, false}, {SText, 40, false}, {SDatum, 112, false}, {SFaktor, 148, true},
+                {SAnzahl, 166, true}, {SBetrag, 190, true}};
     default:
         return {{SDatum, 20, false}, {SNummer, 42, false}, {SText, 60, false}, {SAnzahl, 147, true},
                 {SFaktor, 162, true}, {SBetrag, 190, true}};
