@@ -152,25 +152,6 @@ QString nativ(const QString &datei)
 
 } // namespace
 
-QString befundCode(Befundart art)
-{
-    switch (art) {
-    case Befundart::UnbekannteNummer:
-        return QStringLiteral("unbekannte-nummer");
-    case Befundart::Hoechstsatz:
-        return QStringLiteral("hoechstsatz");
-    case Befundart::BegruendungFehlt:
-        return QStringLiteral("begruendung-fehlt");
-    case Befundart::BetragFalsch:
-        return QStringLiteral("betrag-falsch");
-    case Befundart::Hoechstbetrag:
-        return QStringLiteral("hoechstbetrag");
-    case Befundart::SummeFalsch:
-        return QStringLiteral("summe-falsch");
-    }
-    return {};
-}
-
 bool Belegleser::istBelegdatei(const QString &datei)
 {
     static const QStringList endungen = {QStringLiteral("pdf"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
@@ -322,10 +303,8 @@ bool Belegleser::lesen(const QString &datei, const Optionen &optionen, Beleg *be
     if (!beleg->betrag && beleg->positionen.isEmpty() && beleg->rechnungsnummer.isEmpty())
         return scheitern(QStringLiteral("In %1 ist keine Rechnung zu erkennen: weder Rechnungsbetrag noch Rechnungsnummer noch Gebührenpositionen.")
                              .arg(nativ(datei)));
-#ifndef VELMORA_OHNE_GEBUEHRENPRUEFUNG
     if (optionen.pruefung)
         beleg->befunde = optionen.pruefung->pruefen(*beleg);
-#endif
     return true;
 }
 

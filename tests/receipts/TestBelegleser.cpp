@@ -5,6 +5,7 @@
 
 #include "receipts/Belegleser.h"
 #include "receipts/Belegtext.h"
+#include "receipts/Gebuehrenpruefung.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -23,32 +24,47 @@ class TestBelegleser : public QObject
 {
     Q_OBJECT
     QString m_dir;
+    Gebuehrenpruefung m_pruefung;
 
     QString pfad(const QString &name) const { return m_dir + name; }
 
 private Q_SLOTS:
-    void initTestCase() { m_dir = TestUmgebung::neuesVerzeichnis(QStringLiteral("belege")); }
+    void initTestCase()
+    {
+        m_dir = TestUmgebung::neuesVerzeichnis(QStringLiteral("belege"));
+        QString fehler;
+        QVERIFY2(m_pruefung.laden(TestUmgebung::mitgeliefert() + QStringLiteral("tarvik.mdb"), &fehler), qPrintable(fehler));
+    }
 
     void textPdf_data()
     {
         QTest::addColumn<int>("art");
         QTest::addColumn<int>("variante");
+        QTest::addColumn<QString>("befunde"); // the fee check's findings on the lines as printed
         for (const Vorlage &v : alleArten())
-            QTest::addRow("art %d", int(v.art)) << int(v.art) << 0;
-        QTest::newRow("Hausarzt, andere Schrift und Spalten") << int(Art::Hausarzt) << 1;
-        QTest::newRow("Zahnarzt, andere Spalten") << int(Art::Zahnarzt) << 1;
-        QTest::newRow("zwei Seiten ohne GiroCode") << int(Art::ZweiSeiten) << 1;
+            QTest::addRow("art %d", int(v.art)) << int(v.art) << 0
+                                                << (v.art == Art::Heilpraktiker ? "1 hoechstbetrag, 3 hoechstbetrag, 4 hoechstbetrag" : "");
+        QTest::newRow("Hausarzt, andere Schrift und Spalten") << int(Art::Hausarzt) << 1 << "";
+        QTest::newRow("Zahnarzt, andere Spalten") << int(Art::Zahnarzt) << 1 << "";
+        QTest::newRow("zwei Seiten ohne GiroCode") << int(Art::ZweiSeiten) << 1 << "";
     }
     void textPdf()
     {
         QFETCH(int, art);
         QFETCH(int, variante);
+        QFETCH(QString, befunde);
         const Vorlage v = vorlage(Art(art), variante);
         const QString datei = pfad(QStringLiteral("text-%1-%2.pdf").arg(art).arg(variante));
         QVERIFY(pdfSchreiben(v, datei));
         Beleg b;
         QString fehler;
-        QVERIFY2(Belegleser::lesen(datei, {}, &b, &fehler), qPrintable(fehler));
+        Belegleser::Optionen optionen;
+        optionen.pruefung = &m_pruefung;
+        QVERIFY2(Belegleser::lesen(datei, optionen, &b, &fehler), qPrintable(fehler));
+        QStringList gefunden;
+        for (const Befund &f : std::as_const(b.befunde))
+            gefunden << QStringLiteral("%1 %2").arg(f.position).arg(befundCode(f.art));
+        QCOMPARE(gefunden.join(QStringLiteral(", ")), befunde);
         const QStringList u = unterschiede(b, v.erwartet);
         QVERIFY2(u.isEmpty(), qPrintable(u.join(QStringLiteral("; "))));
         QCOMPARE(b.quelle, QStringLiteral("text"));

@@ -213,7 +213,6 @@ int Belegkommando::ausfuehren(const QStringList &argumente, QByteArray *ausgabe,
             Verzeichnisse::einrichten(programm);
     }
     Belegleser::Optionen optionen;
-#ifndef VELMORA_OHNE_GEBUEHRENPRUEFUNG
     auto pruefung = std::make_unique<Gebuehrenpruefung>();
     QString grund;
     if (pruefung->laden(programm + QStringLiteral("tarvik.mdb"), &grund)) {
@@ -222,7 +221,6 @@ int Belegkommando::ausfuehren(const QStringList &argumente, QByteArray *ausgabe,
         *meldung += QStringLiteral("Die Gebühren werden nicht geprüft: %1\n").arg(grund).toUtf8();
         code = 1;
     }
-#endif
 
     if (json)
         *ausgabe += '[';
