@@ -12,6 +12,8 @@ packages=(
     qt6-translations-l10n file dpkg-dev
     # desktop-file-validate: the package test checks the desktop entry.
     desktop-file-utils
+    # Reading invoices: PDF text, text recognition with the German model, GiroCode.
+    libpoppler-qt6-dev libtesseract-dev libleptonica-dev tesseract-ocr-deu libzxing-dev
 )
 if [ "${1:-}" = "--cups" ]; then
     packages+=(cups cups-client cups-bsd printer-driver-cups-pdf)
