@@ -80,16 +80,25 @@ void Belegbild::blaettern(int schritt)
     zeigen();
 }
 
+void Belegbild::resizeEvent(QResizeEvent *ereignis)
+{
+    QWidget::resizeEvent(ereignis);
+    if (m_breite)
+        breiteAnpassen();
+}
+
 void Belegbild::zoomen(double faktor)
 {
+    m_breite = false;
     m_zoom = qBound(0.1, m_zoom * faktor, 4.0);
     zeigen();
 }
 
 void Belegbild::breiteAnpassen()
 {
+    m_breite = true;
     if (!m_seiten.isEmpty() && m_seiten.at(m_seite).width() > 0) {
-        const int platz = m_bereich->viewport()->width() - 4;
+        const int platz = width() - m_bereich->verticalScrollBar()->sizeHint().width() - 8;
         m_zoom = qBound(0.1, double(qMax(platz, 100)) / m_seiten.at(m_seite).width(), 4.0);
     }
     zeigen();

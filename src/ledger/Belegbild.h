@@ -26,12 +26,16 @@ public Q_SLOTS:
     void zoomen(double faktor);
     void breiteAnpassen();
 
+protected:
+    void resizeEvent(QResizeEvent *ereignis) override;
+
 private:
     void zeigen();
 
     QList<QImage> m_seiten;
     int m_seite = 0;
     double m_zoom = 1.0;
+    bool m_breite = true; // follows the width until zoomed by hand
     QScrollArea *m_bereich = nullptr;
     QLabel *m_bild = nullptr;
     QLabel *m_seitenzeile = nullptr;

@@ -156,7 +156,11 @@ Rechnungsposition position(const Beleg &beleg, const Personen &personen, const Q
     r.Art = kostenart(beleg, arten);
     r.Rechnung = beleg.betrag.value_or(0.0);
     r.euro = true;
-    r.Arzt = beleg.aussteller.simplified();
+    // The doctor's name before a long title ("Dr. A. Beispiel, Fachärztin für …").
+    QString arzt = beleg.aussteller.simplified();
+    if (arzt.size() > decltype(r.Arzt)::breite && arzt.contains(u','))
+        arzt = arzt.section(u',', 0, 0).trimmed();
+    r.Arzt = arzt;
     r.Rechnungsnummer = beleg.rechnungsnummer.simplified();
     r.befunde = befundtext(beleg);
     r.kuerzung = kuerzung(beleg);
