@@ -1,28 +1,32 @@
 #pragma once
 
 #include "ledger/Antragskopf.h"
+#include "ledger/Belegpruefung.h"
 #include "ledger/Rechnungspositionen.h"
 #include "shell/Maske.h"
 
 #include <QPointer>
 
+#include <atomic>
+
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
+class QProgressBar;
+class QThread;
 class QPushButton;
-class QTableView;
-class Rechnungsliste;
-class ZweispaltenCombo;
+class AufwendungenEingabe;
+class AufwendungenListe;
 class LadenForm;
 class Numerierenform;
 
 // The ledger window: the receipts of one application, their totals, the
-// application header, storing and loading, sorting, numbering and the
-// exchange files.
+// application header, storing and loading. The entry panel
+// (AufwendungenEingabe), the list (AufwendungenListe) and the menu with
+// its actions (AufwendungenMenue.cpp) stand in files of their own.
 class Aufwendungen : public Maske
 {
     Q_OBJECT
@@ -41,6 +45,22 @@ public:
     // replaces the header fields, its receipts replace the current ones
     // (or follow them when hinzuladen).
     void antragLaden(const QString &kennung, bool hinzuladen);
+    // Opens a stored application from the overview: the open application's
+    // row only brings the window forward; another row, while the receipts
+    // are not stored, first asks whether to store them.
+    void antragOeffnen(const QString &kennung);
+    // Receipts there whose state (or header) differs from what was last
+    // stored or loaded.
+    bool ungespeichert() const;
+
+    // Reads invoice files one after the other off the window's thread; each
+    // result waits in "Beleg prüfen".
+    void belegeEinlesen(const QStringList &dateien);
+    // Files still being read or waiting to be checked.
+    bool liestBelege() const;
+    // Adds a receipt as "Hinzufügen" does (same checks, messages and
+    // totals), without touching the entry fields; false when refused.
+    bool positionHinzufuegen(const Rechnungsposition &r);
 
     static QString titelOhnePflege() { return QStringLiteral("Zusammenstellung der Aufwendungen (ohne dauernde Pflege)"); }
     static QString titelPflege() { return QStringLiteral("Zusammenstellung der Aufwendungen für dauernde Pflege"); }
@@ -72,50 +92,46 @@ public Q_SLOTS:
     void Arztedit_Knopf_Click();
     void Import_Click();
     void Export_Click();
+    void Einlesen_Knopf_Click();
+    void Anzeigen_Knopf_Click();
+    void Lesen_Abbrechen_Knopf_Click();
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    void dragEnterEvent(QDragEnterEvent *ereignis) override;
+    void dropEvent(QDropEvent *ereignis) override;
 
 private:
     void aufbauen();
+    void kopfAufbauen();
     void menueAufbauen(QMenuBar *leiste);
     void laden(); // first load of the window
     int aktuelleZeile() const; // 1-based, 0 when the list has no cursor row
     void setzeAktuelleZeile(int p);
-    bool pruefen();
-    Rechnungsposition eintrag() const;
     void speichernFreigeben(bool an);
     void pflegeGeaendert(bool an);
     void antragsdatumGeaendert(const QString &text);
     void verlassen(QWidget *feld);
     void setzeKopf(const Antragskopf &k);
+    void standMerken();
+    void antragsdatumHinweis();
+    void naechsteLesung();
+    void gelesenePruefen();
+    bool belegUebernehmen(Rechnungsposition r, const QString &datei);
+    void belegZeigen(int p);
     QString datenbankpfad() const;
     QString aerztepfad() const;
 
     Rechnungspositionen m_tabelle;
-    Rechnungsliste *m_modell = nullptr;
-    QTableView *m_liste = nullptr;
+    // What was last stored or loaded.
+    Antragskopf m_gemerkterKopf;
+    QVector<Rechnungsposition> m_gemerktePositionen;
+    AufwendungenListe *m_liste = nullptr;
     QLabel *m_infozeile = nullptr;
-    QFrame *m_panel1 = nullptr;
+    AufwendungenEingabe *m_eingabe = nullptr; // Panel1
     QFrame *m_panel2 = nullptr;
     QFrame *m_panel3 = nullptr;
     QFrame *m_panel4 = nullptr;
-
-    // Entry fields.
-    QLineEdit *m_beleg = nullptr;
-    QLineEdit *m_datum = nullptr;
-    QComboBox *m_empfaenger = nullptr;
-    ZweispaltenCombo *m_artListe = nullptr;
-    QLabel *m_artLabel = nullptr;
-    QLineEdit *m_rechnung = nullptr;
-    QLineEdit *m_versicherung = nullptr;
-    QLineEdit *m_erstattung = nullptr;
-    QLineEdit *m_erstattungV = nullptr;
-    QCheckBox *m_euro = nullptr;
-    QLineEdit *m_rechnungsnummer = nullptr;
-    QLineEdit *m_faelligam = nullptr;
-    QLineEdit *m_bezahltam = nullptr;
-    QComboBox *m_arzt = nullptr;
 
     // Header fields.
     QLineEdit *m_antragsdatum = nullptr;
@@ -131,6 +147,17 @@ private:
     QPushButton *m_speichernKnopf = nullptr;
     QAction *m_menueSpeichern = nullptr;
     QAction *m_menueExport = nullptr;
+
+    // Reading invoices.
+    QStringList m_leseliste;
+    QList<Belegpruefung::Lesung> m_gelesen;
+    QPointer<QThread> m_leser;
+    std::atomic_bool m_abbrechen{false};
+    bool m_liest = false;
+    bool m_prueft = false;
+    QProgressBar *m_lesefortschritt = nullptr;
+    QPushButton *m_leseAbbrechen = nullptr;
+    QPointer<QDialog> m_belegansicht;
 
     QPointer<LadenForm> m_ladenForm;
     QPointer<Numerierenform> m_numerierenform;

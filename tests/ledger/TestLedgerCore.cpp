@@ -2,6 +2,7 @@
 
 #include "ledger/Aerzteliste.h"
 #include "ledger/Antragsdatenbank.h"
+#include "ledger/Belegablage.h"
 #include "ledger/Kostenarten.h"
 #include "ledger/LbvPruefung.h"
 #include "ledger/Rechnungspositionen.h"
@@ -81,6 +82,8 @@ private Q_SLOTS:
     void datenbankRundreise();
     void datenbankSchluessel();
     void datenbankStruktur();
+    void belegbilder_data();
+    void belegbilder();
     void datenbankTransaktion();
     void datenbankListe();
     void kaputteDatenbanken_data();
@@ -479,6 +482,65 @@ void TestLedgerCore::datenbankStruktur()
     QVERIFY(Antragsdatenbank::laden(alt, QStringLiteral("k"), &g));
     QCOMPARE(g.positionen.size(), 1);
     QCOMPARE(g.positionen.first().faelligam.getrimmt(), QString());
+}
+
+// A receipt's picture link follows it through the table operations and a
+// store and load; a picture no receipt uses any more is removed.
+void TestLedgerCore::belegbilder_data()
+{
+    QTest::addColumn<QString>("schritt");
+    QTest::addColumn<int>("platz"); // where the receipt with picture stands afterwards
+    QTest::addColumn<bool>("bildBleibt");
+    QTest::newRow("speichern") << "" << 1 << true;
+    QTest::newRow("sortieren") << "sortieren" << 2 << true;
+    QTest::newRow("numerieren") << "numerieren" << 1 << true;
+    QTest::newRow("einfügen") << "einfuegen" << 2 << true;
+    QTest::newRow("löschen") << "loeschen" << 0 << false;
+}
+
+void TestLedgerCore::belegbilder()
+{
+    QFETCH(QString, schritt);
+    QFETCH(int, platz);
+    QFETCH(bool, bildBleibt);
+    const QString pfad = neueDatenbank();
+    const QString daten = QFileInfo(pfad).absolutePath() + u'/';
+    const QString quelle = daten + QStringLiteral("rechnung.png");
+    QFile f(quelle);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("kein echtes Bild") > 0);
+    f.close();
+    Rechnungsposition mitBild = beleg(QStringLiteral("A"), QStringLiteral("03.01.2024"));
+    mitBild.belegdatei = Belegablage::ablegen(daten, quelle);
+    QCOMPARE(Belegablage::ablegen(daten, quelle), mitBild.belegdatei); // stored once
+    mitBild.befunde = QStringLiteral("Position 1 (GOÄ 5): Faktor über 2,3 ohne Begründung");
+    mitBild.kuerzung = 4.56;
+    Rechnungspositionen t;
+    t.hinzufuegen(mitBild);
+    t.hinzufuegen(beleg(QStringLiteral("E"), QStringLiteral("01.01.2024")));
+    t.hinzufuegen(beleg(QStringLiteral("A"), QStringLiteral("02.01.2024")));
+    if (schritt == QLatin1String("sortieren"))
+        t.sortieren();
+    else if (schritt == QLatin1String("numerieren"))
+        QVERIFY(t.numerieren(7));
+    else if (schritt == QLatin1String("einfuegen"))
+        t.einfuegen(1, beleg(QStringLiteral("K1"), QStringLiteral("05.01.2024")));
+    else if (schritt == QLatin1String("loeschen"))
+        t.loeschen(1);
+    QVERIFY(Antragsdatenbank::speichern(pfad, QStringLiteral("01.02.2024"), {}, t));
+    Belegablage::aufraeumen(daten, pfad, {});
+    Antragsdatenbank::Geladen g;
+    QVERIFY(Antragsdatenbank::laden(pfad, QStringLiteral("01.02.2024"), &g));
+    for (int i = 1; i <= g.positionen.size(); ++i) {
+        const Rechnungsposition &r = g.positionen.at(i - 1);
+        QCOMPARE(r.belegdatei, i == platz ? mitBild.belegdatei : QString());
+        QCOMPARE(r.kuerzung, i == platz ? 4.56 : 0.0);
+        QCOMPARE(r.befunde, i == platz ? mitBild.befunde : QString());
+    }
+    const auto verweise = Antragsdatenbank::belegverweise(pfad);
+    QCOMPARE(verweise.size(), platz > 0 ? 1 : 0);
+    if (platz > 0)
+        QCOMPARE(verweise.first().lfdNr, platz);
+    QCOMPARE(QFileInfo::exists(Belegablage::pfad(daten, mitBild.belegdatei)), bildBleibt);
 }
 
 void TestLedgerCore::datenbankTransaktion()
