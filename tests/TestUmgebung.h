@@ -30,6 +30,9 @@ public:
     // Saves a picture of the widget when VELMORA_BILDER names a folder
     // (for looking at screens; GUI tests only).
     static void bild(QWidget *w, const QString &name);
+    // GUI tests: a main window with every screen registered, as the program
+    // builds it, not yet started.
+    static std::unique_ptr<Hauptform> hauptform();
     // GUI tests: a main window on the program directory (setting "Pfad"),
     // at the given size if any, shown and started.
     static std::unique_ptr<Hauptform> hauptfenster(const QString &programmverzeichnis, QSize groesse = {});

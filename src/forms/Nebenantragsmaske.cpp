@@ -89,7 +89,7 @@ void Nebenantragsmaske::leeren()
 
 void Nebenantragsmaske::Neu()
 {
-    const auto antwort = Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."),
+    const auto antwort = Dialoge::meldung(this, QMessageBox::Question, QStringLiteral("Bitte bestätigen..."),
                                           QStringLiteral("Eingabefelder im Formular wirklich löschen?"),
                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (antwort == QMessageBox::Yes)
@@ -105,6 +105,8 @@ void Nebenantragsmaske::Speichern()
     QString fehler;
     if (!Nebenantragsdatei::schreiben(pfad, zeilen(), &fehler))
         Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Warnung"), fehler);
+    else
+        m_hauptform.meldeGespeichert(pfad);
 }
 
 void Nebenantragsmaske::Laden()
@@ -123,7 +125,7 @@ void Nebenantragsmaske::Laden()
 
 void Nebenantragsmaske::Drucken()
 {
-    const auto antwort = Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."),
+    const auto antwort = Dialoge::meldung(this, QMessageBox::Question, QStringLiteral("Bitte bestätigen..."),
                                           QStringLiteral("Formular wirklich drucken?"),
                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (antwort != QMessageBox::Yes)

@@ -32,7 +32,7 @@ class TestNebenantraege : public QObject
     {
         auto *a = qobject_cast<Antraegeform *>(m_h->oeffnen(QStringLiteral("Anträgeform")));
         a->Wahl_Knopf_Click(index);
-        return m_h->mdiArea()->activeSubWindow() ? m_h->mdiArea()->activeSubWindow()->widget() : nullptr;
+        return m_h->mdiArea()->activeSubWindow() ? m_h->vorn() : nullptr;
     }
     void panel(const char *knopf)
     {

@@ -1,11 +1,13 @@
-#include "shell/MaskenAnmeldung.h"
+#include "app/MaskenAnmeldung.h"
 
 #include "addresses/AddressesScreens.h"
 #include "forms/FormsScreens.h"
+#include "ledger/Aufwendungen.h"
 #include "ledger/LedgerScreens.h"
 #include "print/PrintScreens.h"
 #include "privatekv/PrivatekvScreens.h"
 #include "reference/ReferenceScreens.h"
+#include "shell/Hauptform.h"
 
 void velmoraMaskenAnmelden(Hauptform &hauptform)
 {
@@ -15,4 +17,9 @@ void velmoraMaskenAnmelden(Hauptform &hauptform)
     privatekv::anmelden(hauptform);
     reference::anmelden(hauptform);
     addresses::anmelden(hauptform);
+    // The menu of the last applications loads one into the ledger.
+    hauptform.setAntragLaden([&hauptform](const QString &kennung) {
+        if (auto *a = qobject_cast<Aufwendungen *>(hauptform.oeffnen(QStringLiteral("Aufwendungen"))))
+            a->antragLaden(kennung, false);
+    });
 }
