@@ -75,10 +75,15 @@ QWidget *Hauptform::maske(const QString &name) const
 
 QWidget *Hauptform::vorn() const
 {
-    QMdiSubWindow *fenster = m_mdi->activeSubWindow();
-    if (!fenster)
-        fenster = m_mdi->currentSubWindow();
-    return fenster && fenster->isVisible() ? maskeIn(fenster) : nullptr;
+    for (QMdiSubWindow *fenster : {m_mdi->activeSubWindow(), m_mdi->currentSubWindow()})
+        if (QWidget *m = maskeIn(fenster); m && m->isVisibleTo(m_mdi))
+            return m;
+    // The active one was closed: the last active of those still shown.
+    const QList<QMdiSubWindow *> folge = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = folge.crbegin(); it != folge.crend(); ++it)
+        if (QWidget *m = maskeIn(*it); m && m->isVisibleTo(m_mdi))
+            return m;
+    return nullptr;
 }
 
 QWidget *Hauptform::oeffnen(const QString &name)
@@ -119,16 +124,24 @@ QWidget *Hauptform::oeffnen(const QString &name)
 
 void Hauptform::nachVorn(QMdiSubWindow *fenster)
 {
-    if (!ueberlappend()) {
-        // The start picture makes way for the first screen.
-        if (QMdiSubWindow *info = m_fenster.value(QStringLiteral("Infoform")); info && info != fenster)
-            info->hide();
+    // With tabs, the start picture makes way for the screens.
+    QMdiSubWindow *info = ueberlappend() ? nullptr : m_fenster.value(QStringLiteral("Infoform")).data();
+    if (info == fenster)
+        info = nullptr;
+    if (info)
+        info->hide();
+    if (!ueberlappend())
         fenster->showMaximized();
-    }
     fenster->show();
     fenster->widget()->show();
     m_mdi->setActiveSubWindow(fenster);
     fenster->raise();
+    // Settling tabs may bring it back; then it goes again, and the screen
+    // stays in front.
+    if (info && info->isVisible()) {
+        info->hide();
+        m_mdi->setActiveSubWindow(fenster);
+    }
 }
 
 void Hauptform::platzieren(QMdiSubWindow *fenster)
