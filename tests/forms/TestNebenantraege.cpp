@@ -168,7 +168,9 @@ private Q_SLOTS:
         auto *v = qobject_cast<Vorschussform *>(waehlen(2));
         QVERIFY(v);
         QCOMPARE(m_h->FNr()->text(), QStringLiteral("V"));
-        v->resize(700, 400);
+        // The screen takes the size of its window.
+        m_h->setUeberlappend(true);
+        Hauptform::fensterVon(v)->resize(700, 400);
         QCoreApplication::processEvents();
         QVERIFY(v->VScroll()->maximum() > 0);
         v->VScroll()->setValue(v->VScroll()->maximum());
