@@ -1,5 +1,6 @@
 // Linked into GUI tests: message boxes and dialogs answer without blocking.
 #include "TestUmgebung.h"
+#include "app/MaskenAnmeldung.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
 
@@ -31,10 +32,15 @@ void TestUmgebung::hilfebild(QWidget *w, const QString &name)
     b.save(dir + u'/' + name + QStringLiteral(".png"));
 }
 
+std::unique_ptr<Hauptform> TestUmgebung::hauptform()
+{
+    return std::make_unique<Hauptform>(velmoraMaskenAnmelden);
+}
+
 std::unique_ptr<Hauptform> TestUmgebung::hauptfenster(const QString &programmverzeichnis, QSize groesse)
 {
     setzeProgrammpfad(programmverzeichnis);
-    auto h = std::make_unique<Hauptform>();
+    auto h = hauptform();
     if (groesse.isValid())
         h->resize(groesse);
     h->show();

@@ -32,6 +32,9 @@ public:
     static void bild(QWidget *w, const QString &name);
     // With VELMORA_BILDER set: a guide's picture, <= 800 px wide, into VELMORA_HILFEBILDER.
     static void hilfebild(QWidget *w, const QString &name);
+    // GUI tests: a main window with every screen registered, as the program
+    // builds it, not yet started.
+    static std::unique_ptr<Hauptform> hauptform();
     // GUI tests: a main window on the program directory (setting "Pfad"),
     // at the given size if any, shown and started.
     static std::unique_ptr<Hauptform> hauptfenster(const QString &programmverzeichnis, QSize groesse = {});

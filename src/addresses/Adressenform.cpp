@@ -332,6 +332,7 @@ bool Adressenform::sichernMitMeldung()
     }
     m_liste->neuLaden();
     anzeigen(m_bestand.positionVon(a.id()));
+    m_hauptform.meldeGespeichert(m_bestand.pfad());
     return true;
 }
 
@@ -418,7 +419,7 @@ void Adressenform::Loeschen_Knopf_Click()
 {
     if (m_neu || m_position < 0)
         return;
-    const auto antwort = Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."),
+    const auto antwort = Dialoge::meldung(this, QMessageBox::Question, QStringLiteral("Bitte bestätigen..."),
                                           QStringLiteral("Adresse wirklich löschen?"),
                                           QMessageBox::Yes | QMessageBox::No);
     if (antwort != QMessageBox::Yes)

@@ -1,3 +1,4 @@
+#include "app/MaskenAnmeldung.h"
 #include "app/QtUebersetzung.h"
 #include "shell/Hauptform.h"
 #include "shell/Programmstil.h"
@@ -20,7 +21,7 @@ int main(int argc, char *argv[])
     QtUebersetzung::laden(&app);
     // The command line is one string, compared exactly.
     const QStringList args = QApplication::arguments().mid(1);
-    Hauptform hauptform;
+    Hauptform hauptform(velmoraMaskenAnmelden);
     // exit(), not quit(): quit() would ask the main window to close, which
     // runs the exit prompt again.
     QObject::connect(&hauptform, &Hauptform::programmEnde, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);

@@ -102,7 +102,7 @@ bool Nebenantragsmaske::geaendert() const
 
 void Nebenantragsmaske::Neu()
 {
-    const auto antwort = Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."),
+    const auto antwort = Dialoge::meldung(this, QMessageBox::Question, QStringLiteral("Bitte bestätigen..."),
                                           QStringLiteral("Eingabefelder im Formular wirklich löschen?"),
                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (antwort != QMessageBox::Yes)
@@ -123,6 +123,7 @@ bool Nebenantragsmaske::speichernNach(const QString &pfad)
     }
     m_datei = pfad;
     m_stand = jetzt;
+    m_hauptform.meldeGespeichert(pfad);
     return true;
 }
 
@@ -150,7 +151,7 @@ void Nebenantragsmaske::Laden()
     // would be lost, so ask as "Neu" does.
     if (geaendert()) {
         const auto antwort =
-            Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."),
+            Dialoge::meldung(this, QMessageBox::Question, QStringLiteral("Bitte bestätigen..."),
                              QStringLiteral("Die Eingaben im Formular sind nicht gespeichert.\n"
                                             "Trotzdem laden und die Eingaben ersetzen?"),
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
@@ -174,7 +175,7 @@ void Nebenantragsmaske::Laden()
 
 void Nebenantragsmaske::Drucken()
 {
-    const auto antwort = Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."),
+    const auto antwort = Dialoge::meldung(this, QMessageBox::Question, QStringLiteral("Bitte bestätigen..."),
                                           QStringLiteral("Formular wirklich drucken?"),
                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (antwort != QMessageBox::Yes)

@@ -59,10 +59,7 @@ void Aerzteform::Speichern_Knopf_Click()
 
 void Aerzteform::Ende_Knopf_Click()
 {
-    if (QWidget *fenster = parentWidget())
-        fenster->hide();
-    else
-        hide();
+    Hauptform::fensterVon(this)->hide();
     if (QWidget *aufwendungen = m_hauptform.maske(QStringLiteral("Aufwendungen")))
         QMetaObject::invokeMethod(aufwendungen, "Aerzte_einlesen");
 }

@@ -332,7 +332,7 @@ bool Aufwendungen::positionHinzufuegen(const Rechnungsposition &r)
 void Aufwendungen::antragsdatumHinweis()
 {
     if (!GermanDate::isDate(m_antragsdatum->text()))
-        Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Wichtiger Hinweis!"),
+        Dialoge::meldung(this, QMessageBox::Information, QStringLiteral("Wichtiger Hinweis!"),
                          QStringLiteral("Sie haben noch kein Antragsdatum eingegeben!\r"
                                         "Bitte 'Antragsinfo' drücken und Datum eingeben.\r\r"
                                         "Ansonsten ist das Speichern des Antrages nicht möglich!"),
@@ -375,7 +375,7 @@ void Aufwendungen::Aendern_Knopf_Click()
 
 void Aufwendungen::Loeschen_Knopf_Click()
 {
-    const auto antwort = Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."),
+    const auto antwort = Dialoge::meldung(this, QMessageBox::Question, QStringLiteral("Bitte bestätigen..."),
                                           QStringLiteral("Rechnungsposition wirklich löschen?"),
                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (antwort != QMessageBox::Yes || m_tabelle.istLeer())
@@ -418,7 +418,7 @@ void Aufwendungen::LBV_Check()
 {
     const QString bericht = LbvPruefung::bericht(m_tabelle, m_hauptform.antragText());
     if (!bericht.isEmpty())
-        Dialoge::meldung(this, QMessageBox::NoIcon, QString(), LbvPruefung::meldung(bericht), QMessageBox::Ok);
+        Dialoge::meldung(this, QMessageBox::Warning, QString(), LbvPruefung::meldung(bericht), QMessageBox::Ok);
 }
 
 void Aufwendungen::Rechnen_Knopf_Click()
@@ -506,6 +506,8 @@ bool Aufwendungen::antragSpeichern()
                          QStringLiteral("Der Antrag konnte nicht gespeichert werden.\n"
                                         "Der bisher gespeicherte Stand ist unverändert.\n\nDatei: %1\nGrund: %2")
                              .arg(QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath()), fehler));
+    else
+        m_hauptform.meldeGespeichert(QFileInfo(pfad).absoluteFilePath());
     return ok;
 }
 
@@ -514,7 +516,7 @@ void Aufwendungen::Neu_Knopf_Click()
     if (m_tabelle.istLeer())
         return;
     const auto antwort =
-        Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."),
+        Dialoge::meldung(this, QMessageBox::Question, QStringLiteral("Bitte bestätigen..."),
                          QStringLiteral("Neuen Antrag beginnen und vorhandene Positionen löschen ?"),
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (antwort != QMessageBox::Yes)
@@ -597,6 +599,7 @@ void Aufwendungen::antragLaden(const QString &k, bool hinzuladen)
     einlesen();
     if (!hinzuladen && !geladen.positionen.isEmpty())
         standMerken();
+    m_hauptform.antragGeoeffnet(k);
 }
 
 void Aufwendungen::Antragsinfo_Knopf_Click()

@@ -137,7 +137,7 @@ void LadenForm::Suchbegriff_LostFocus()
 
 void LadenForm::Loeschen_Knopf_Click()
 {
-    const auto antwort = Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Bitte bestätigen..."),
+    const auto antwort = Dialoge::meldung(this, QMessageBox::Question, QStringLiteral("Bitte bestätigen..."),
                                           QStringLiteral("Antrag komplett löschen ?"),
                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (antwort != QMessageBox::Yes)

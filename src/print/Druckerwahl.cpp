@@ -4,6 +4,9 @@
 #include "print/Druckeranschluss.h"
 #include "print/PdfFlaeche.h"
 #include "shell/Dialoge.h"
+#include "shell/Hauptform.h"
+
+#include <QFileInfo>
 
 namespace {
 std::function<QStringList()> &druckerliste()
@@ -112,6 +115,7 @@ std::unique_ptr<Seitenflaeche> Druckerwahl::auftrag(QWidget *parent, const QStri
             return nullptr;
         if (!datei.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
             datei += QStringLiteral(".pdf");
+        m_pdfDatei = datei;
         auto f = std::make_unique<PdfFlaeche>(datei, name);
         f->setOrientation(m_pdfOrientierung);
         return f;
@@ -121,6 +125,9 @@ std::unique_ptr<Seitenflaeche> Druckerwahl::auftrag(QWidget *parent, const QStri
 
 void Druckerwahl::auftragBeendet(const Seitenflaeche &flaeche)
 {
-    if (DeviceName() == PdfDatei || DeviceName().isEmpty())
+    if (DeviceName() == PdfDatei || DeviceName().isEmpty()) {
         m_pdfOrientierung = flaeche.orientation();
+        if (flaeche.fehler().isEmpty() && QFileInfo::exists(m_pdfDatei))
+            Hauptform::gespeichertMelden(qobject_cast<QWidget *>(parent()), m_pdfDatei);
+    }
 }

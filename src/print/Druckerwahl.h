@@ -55,5 +55,6 @@ private:
     mutable QStringList m_namen;
     mutable int m_index = -1;
     int m_pdfOrientierung = 1;
+    QString m_pdfDatei; // the file of the last PDF job
     std::unique_ptr<Druckeranschluss> m_anschluss;
 };

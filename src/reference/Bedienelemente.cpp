@@ -1,5 +1,7 @@
 #include "reference/Bedienelemente.h"
 
+#include "shell/Hauptform.h"
+
 #include <QShortcut>
 
 #include <QPushButton>
@@ -38,10 +40,7 @@ void Bedienelemente::textSetzen(QTextEdit *feld, const QString &text)
 void Bedienelemente::endeUndEsc(QWidget *viewer, QPushButton *ende)
 {
     auto verbergen = [viewer] {
-        if (QWidget *fenster = viewer->parentWidget())
-            fenster->hide();
-        else
-            viewer->hide();
+        Hauptform::fensterVon(viewer)->hide();
     };
     QObject::connect(ende, &QPushButton::clicked, viewer, verbergen);
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), viewer);

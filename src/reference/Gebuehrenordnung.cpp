@@ -357,7 +357,7 @@ void Gebuehrenordnung::nummerSuchen()
     if (pos >= 0)
         zeileZeigen(pos);
     else
-        Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Warnung!"),
+        Dialoge::meldung(this, QMessageBox::Information, QStringLiteral("Warnung!"),
                          QStringLiteral("Die Gebührenziffer ") + text + QStringLiteral(" gibt es nicht!"));
     m_sucheNummer->setSelection(0, 8);
 }

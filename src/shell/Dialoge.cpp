@@ -1,6 +1,7 @@
 #include "shell/Dialoge.h"
 
 #include <QDialog>
+#include <QScreen>
 #include <QFileDialog>
 #include <QQueue>
 
@@ -74,6 +75,13 @@ QString Dialoge::dateiSpeichern(QWidget *parent, const QString &titel, const QSt
 
 int Dialoge::ausfuehren(QDialog *dialog)
 {
+    // A dialog never opens larger than the screen's free area (a frame and
+    // a title bar kept in mind); its layout decides how it shrinks.
+    if (const QScreen *s = dialog->screen()) {
+        const QSize frei = s->availableGeometry().size() - QSize(8, 34);
+        if (dialog->width() > frei.width() || dialog->height() > frei.height())
+            dialog->resize(dialog->size().boundedTo(frei));
+    }
     Zustand &z = zustand();
     if (!z.dialoge.isEmpty()) {
         auto handler = z.dialoge.dequeue();

@@ -35,7 +35,10 @@ class Hauptform : public QMainWindow
 public:
     using Fabrik = std::function<QWidget *(Hauptform &)>;
 
-    explicit Hauptform(QWidget *parent = nullptr);
+    // Registers the screens and actions of the areas above the shell.
+    using Anmeldung = std::function<void(Hauptform &)>;
+
+    explicit Hauptform(const Anmeldung &anmelden = {}, QWidget *parent = nullptr);
     ~Hauptform() override;
 
     // Runs the start-up with the command line taken as one string.
@@ -94,6 +97,37 @@ public:
     QWidget *maske(const QString &name) const; // nullptr until created
     QStringList masken() const; // names of the registered screens, sorted
     QMdiArea *mdiArea() const { return m_mdi; }
+    // The screen in front, nullptr when none is shown.
+    QWidget *vorn() const;
+    // The screen a window of the area holds.
+    static QWidget *maskeIn(const QMdiSubWindow *fenster);
+    // The window of the area a screen sits in (the screen itself outside one).
+    static QWidget *fensterVon(QWidget *maske);
+    // Screens as overlapping windows, or (the default) maximised with tabs.
+    bool ueberlappend() const;
+    void setUeberlappend(bool an);
+    // Closes the screen in front (Ctrl+W).
+    void vornSchliessen();
+
+    // --- status line ---
+    // Says what was written where: "Gespeichert: <file>, <hh:mm>".
+    void meldeGespeichert(const QString &pfad);
+    // The same from any widget of the program.
+    static void gespeichertMelden(QWidget *irgendwo, const QString &pfad);
+    QString statustext() const;
+
+    // --- help and the last applications ---
+    // Shows the guide at a part: a screen's objectName, "erste-schritte",
+    // or empty for its beginning.
+    using HilfeAnzeigen = std::function<void(QWidget *eltern, const QString &abschnitt)>;
+    void setHilfeAnzeigen(HilfeAnzeigen anzeigen) { m_hilfeAnzeigen = std::move(anzeigen); }
+    void hilfeZeigen(const QString &abschnitt);
+    // Loads a stored application into the ledger; set by the program.
+    void setAntragLaden(std::function<void(const QString &kennung)> laden) { m_antragLaden = std::move(laden); }
+    // The ledger reports each application it loaded; the menu "Antrag"
+    // lists the last five.
+    void antragGeoeffnet(const QString &kennung);
+    QStringList zuletztGeoeffnet() const;
     SideBar *sideBar(); // the navigation bar, built on first use
     void aktionAusfuehren(const QString &name); // navigation entry by object name
 
@@ -134,6 +168,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -146,6 +181,12 @@ private:
     // Shows a screen's window and makes it the active one, in front.
     void nachVorn(QMdiSubWindow *fenster);
     void stilAnwenden();
+    void fensterschichtEinrichten();
+    void fensteransichtLesen();
+    void aufBildschirmEinpassen();
+    void fensteransichtWaehlen(bool ueberlappen);
+    void reiterAbgleichen(QMdiSubWindow *fenster);
+    void zuletztMenueFuellen();
     void einstellungenSpeichern();
     QList<QWidget *> eigeneFelder() const;
 
@@ -178,6 +219,12 @@ private:
     QPushButton *m_speichernKnopf = nullptr;
     std::array<QAction *, 4> m_stilAktionen{};
     Infoform *m_infoform = nullptr;
+    QLabel *m_status = nullptr;
+    bool m_reiterAbgleich = false;
+    QAction *m_ueberlappendAktion = nullptr;
+    QMenu *m_antragMenue = nullptr;
+    HilfeAnzeigen m_hilfeAnzeigen;
+    std::function<void(const QString &)> m_antragLaden;
 
     QHash<QString, Fabrik> m_fabriken;
     QHash<QString, QPointer<QMdiSubWindow>> m_fenster;

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTreeView>
 
@@ -65,8 +67,18 @@ int ZweispaltenCombo::anzahl() const
 
 void ZweispaltenCombo::showPopup()
 {
+    // The list shows whole descriptions: as wide as both columns need,
+    // within the screen; what is wider still scrolls sideways.
     QTreeView *ansicht = zweispaltigeAnsicht();
+    ansicht->setTextElideMode(Qt::ElideNone);
+    ansicht->header()->setStretchLastSection(false);
     ansicht->resizeColumnToContents(0);
-    ansicht->setMinimumWidth(qMax(width(), ansicht->columnWidth(0) + 320));
+    ansicht->resizeColumnToContents(1);
+    const int rand = 2 * ansicht->frameWidth() + ansicht->verticalScrollBar()->sizeHint().width() + 8;
+    int breite = ansicht->columnWidth(0) + ansicht->columnWidth(1) + rand;
+    if (const QScreen *s = screen())
+        breite = qMin(breite, s->availableGeometry().width() - 16);
+    ansicht->setMinimumWidth(qMax(width(), breite));
+    ansicht->header()->setStretchLastSection(true);
     QComboBox::showPopup();
 }

@@ -108,7 +108,7 @@ private Q_SLOTS:
         const auto frage = Dialoge::letzteMeldung();
         QCOMPARE(frage.text, QStringLiteral("Adresse wirklich löschen?"));
         QCOMPARE(frage.titel, QStringLiteral("Bitte bestätigen..."));
-        QCOMPARE(frage.icon, QMessageBox::Critical);
+        QCOMPARE(frage.icon, QMessageBox::Question);
         QCOMPARE(frage.knoepfe, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(Dialoge::protokoll().size(), 1);
         QCOMPARE(namenImBuch(), rest);
@@ -200,7 +200,7 @@ private Q_SLOTS:
         else if (wie == QStringLiteral("andere Maske"))
             m_h->Info_Knopf_Click();
         else if (wie == QStringLiteral("Fenster schließen"))
-            qobject_cast<QMdiSubWindow *>(m_m->parentWidget())->close();
+            qobject_cast<QMdiSubWindow *>(Hauptform::fensterVon(m_m))->close();
         else {
             Dialoge::antworte(QMessageBox::No); // ends without saving the field file
             QVERIFY(m_h->Ende_Knopf_Click());
@@ -270,7 +270,7 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsEmpty("VELMORA_BILDER"))
             QSKIP("VELMORA_BILDER not set");
         starten(buch({"Zahnarzt Dr. Brinkmann", "Beihilfestelle Bezirksregierung Düsseldorf", "Apotheke"}));
-        QWidget *fenster = m_m->parentWidget();
+        QWidget *fenster = Hauptform::fensterVon(m_m);
         TestUmgebung::bild(fenster, QStringLiteral("adressbuch-detail"));
         knopf("Listen_Knopf")->click();
         TestUmgebung::bild(fenster, QStringLiteral("adressbuch-liste"));

@@ -142,19 +142,19 @@ private Q_SLOTS:
     void schliessenVerstecktNur()
     {
         text("Name1")->setText(QStringLiteral("Bezirksregierung Arnsberg"));
-        QWidget *fenster = m_m->parentWidget();
+        QWidget *fenster = Hauptform::fensterVon(m_m);
         QVERIFY(fenster->close());
         QVERIFY(fenster->isHidden());
         QCOMPARE(m_h->oeffnen(QStringLiteral("Anschriftenform")), m_m);
         QVERIFY(m_m->isVisible());
         QCOMPARE(text("Name1")->text(), QStringLiteral("Bezirksregierung Arnsberg"));
-        QCOMPARE(m_h->mdiArea()->activeSubWindow()->widget(), m_m);
+        QCOMPARE(m_h->vorn(), m_m);
     }
 
     void passtInsHauptfenster()
     {
         oeffnen(QStringLiteral("OFD Düsseldorf"));
-        QWidget *fenster = m_m->parentWidget();
+        QWidget *fenster = Hauptform::fensterVon(m_m);
         testhilfe::bild(m_h.get(), QStringLiteral("anschriftenform"));
         QVERIFY(fenster->width() <= m_h->mdiArea()->viewport()->width());
         QVERIFY(fenster->height() <= m_h->mdiArea()->viewport()->height());

@@ -305,7 +305,7 @@ private Q_SLOTS:
         testhilfe::fokus(text("Ort"));
         QTest::keyClick(text("Ort"), Qt::Key_Escape);
         QVERIFY(m_h->mdiArea()->activeSubWindow());
-        QCOMPARE(m_h->mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("Infoform"));
+        QCOMPARE(m_h->vorn()->objectName(), QStringLiteral("Infoform"));
     }
 
     void feldMarkierenMitStrgUmschaltF11F12()
@@ -370,7 +370,7 @@ private Q_SLOTS:
     {
         m_h->resize(1280, 800);
         QCoreApplication::processEvents();
-        QWidget *fenster = m_m->parentWidget();
+        QWidget *fenster = Hauptform::fensterVon(m_m);
         testhilfe::bild(m_h.get(), QStringLiteral("hauptdaten"));
         QVERIFY(fenster->width() <= m_h->mdiArea()->viewport()->width());
         QVERIFY(fenster->height() <= m_h->mdiArea()->viewport()->height());

@@ -186,7 +186,7 @@ private Q_SLOTS:
 
     void passtInsHauptfenster()
     {
-        QWidget *fenster = m_m->parentWidget();
+        QWidget *fenster = Hauptform::fensterVon(m_m);
         testhilfe::bild(m_h.get(), QStringLiteral("kinderform"));
         QVERIFY(fenster->width() <= m_h->mdiArea()->viewport()->width());
         QVERIFY(fenster->height() <= m_h->mdiArea()->viewport()->height());

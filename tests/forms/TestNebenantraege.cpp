@@ -33,7 +33,7 @@ class TestNebenantraege : public QObject
     {
         auto *a = qobject_cast<Antraegeform *>(m_h->oeffnen(QStringLiteral("Anträgeform")));
         a->Wahl_Knopf_Click(index);
-        return m_h->mdiArea()->activeSubWindow() ? m_h->mdiArea()->activeSubWindow()->widget() : nullptr;
+        return m_h->mdiArea()->activeSubWindow() ? m_h->vorn() : nullptr;
     }
     void panel(const char *knopf)
     {
@@ -205,7 +205,9 @@ private Q_SLOTS:
         auto *v = qobject_cast<Vorschussform *>(waehlen(2));
         QVERIFY(v);
         QCOMPARE(m_h->FNr()->text(), QStringLiteral("V"));
-        v->resize(700, 400);
+        // The screen takes the size of its window.
+        m_h->setUeberlappend(true);
+        Hauptform::fensterVon(v)->resize(700, 400);
         QCoreApplication::processEvents();
         QVERIFY(v->VScroll()->maximum() > 0);
         v->VScroll()->setValue(v->VScroll()->maximum());

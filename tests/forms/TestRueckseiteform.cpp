@@ -173,7 +173,7 @@ private Q_SLOTS:
     {
         QFETCH(int, abschnitt);
         finde<QRadioButton>(m_m, QStringLiteral("Option"), abschnitt)->setChecked(true);
-        QWidget *fenster = m_m->parentWidget();
+        QWidget *fenster = Hauptform::fensterVon(m_m);
         testhilfe::bild(m_h.get(), QStringLiteral("rueckseite%1").arg(abschnitt));
         QVERIFY(fenster->width() <= m_h->mdiArea()->viewport()->width());
         QVERIFY(fenster->height() <= m_h->mdiArea()->viewport()->height());

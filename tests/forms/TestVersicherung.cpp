@@ -161,7 +161,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, maske);
         QWidget *m = oeffnen(maske);
-        QWidget *fenster = m->parentWidget();
+        QWidget *fenster = Hauptform::fensterVon(m);
         testhilfe::bild(m_h.get(), maske);
         QVERIFY(fenster->width() <= m_h->mdiArea()->viewport()->width());
         QVERIFY(fenster->height() <= m_h->mdiArea()->viewport()->height());

@@ -527,7 +527,7 @@ private Q_SLOTS:
                     QStringLiteral("195,583"));
         QCOMPARE(Dialoge::protokoll().size(), 1);
         const Dialoge::Meldung m = Dialoge::letzteMeldung();
-        QCOMPARE(m.icon, QMessageBox::NoIcon);
+        QCOMPARE(m.icon, QMessageBox::Warning);
         QCOMPARE(m.text, QStringLiteral("Zuviele Aufwendungen im Antrag !\r\nKostenart 3 für Antragsteller (3 maximal, "
                                         "aber 4 wurden erfasst)\r\n\r\nLöschen Sie einen Beleg der entsprechenden "
                                         "Kostenart!\r\nErfassen Sie den Beleg in einer neuen Zusammenstellung!"));
@@ -684,7 +684,7 @@ private Q_SLOTS:
         TestUmgebung::setzeProgrammpfad(QString());
         const QString benutzer = Verzeichnisse::benutzerverzeichnis();
         QDir(benutzer).removeRecursively();
-        m_h = std::make_unique<Hauptform>();
+        m_h = TestUmgebung::hauptform();
         m_h->starten(QString());
         oeffnen();
         antragsinfo(QStringLiteral("15.03.2001"));
@@ -695,7 +695,7 @@ private Q_SLOTS:
         QCOMPARE(Dialoge::letzteMeldung().titel, QStringLiteral("Programm beenden..."));
 
         m_a = nullptr;
-        m_h = std::make_unique<Hauptform>();
+        m_h = TestUmgebung::hauptform();
         m_h->starten(QString());
         oeffnen();
         QCOMPARE(anzahl(), 0);

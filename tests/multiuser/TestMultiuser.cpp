@@ -168,7 +168,8 @@ void TestMultiuser::startMitAuswahl()
         knopf(f, 0)->click();
         return f->result();
     });
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.starten(QStringLiteral("/multiuser"));
     QVERIFY(!h.istBeendet());
     QCOMPARE(h.datenverzeichnis(), m_prog + QStringLiteral("Nutzer1/"));
@@ -186,7 +187,8 @@ void TestMultiuser::startSofortAuswaehlen()
         knopf(d, 0)->click();
         return d->result();
     });
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.starten(QStringLiteral("/multiuser"));
     QCOMPARE(h.datenverzeichnis(), m_prog);
 }
@@ -198,7 +200,8 @@ void TestMultiuser::ende()
         knopf(d, 1)->click();
         return d->result();
     });
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     QSignalSpy spy(&h, &Hauptform::programmEnde);
     h.starten(QStringLiteral("/multiuser"));
     QVERIFY(h.istBeendet());

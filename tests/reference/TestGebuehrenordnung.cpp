@@ -109,7 +109,7 @@ private Q_SLOTS:
         const Dialoge::Meldung m = Dialoge::letzteMeldung();
         QCOMPARE(m.text, QStringLiteral("Die Gebührenziffer 99999 gibt es nicht!"));
         QCOMPARE(m.titel, QStringLiteral("Warnung!"));
-        QCOMPARE(m.icon, QMessageBox::Critical);
+        QCOMPARE(m.icon, QMessageBox::Information);
         QCOMPARE(text(QStringLiteral("Nummer")), QStringLiteral("3"));
         QCOMPARE(w<QLineEdit>(QStringLiteral("SucheNummer"))->selectedText(), QStringLiteral("99999"));
     }
@@ -207,7 +207,7 @@ private Q_SLOTS:
         springen(QStringLiteral("1"));
         klicken(QStringLiteral("Addieren_Knopf"), 0);
         klicken(QStringLiteral("Addieren_Knopf"), 1);
-        auto *fenster = qobject_cast<QMdiSubWindow *>(m_g->parentWidget());
+        auto *fenster = qobject_cast<QMdiSubWindow *>(Hauptform::fensterVon(m_g));
         QVERIFY(fenster);
         fenster->close();
         QVERIFY(!m_g->isVisible());

@@ -37,7 +37,7 @@ T *element(QWidget *w, const QString &name, int index = -1)
 
 bool sichtbar(QWidget *w)
 {
-    return w && w->parentWidget() && w->parentWidget()->isVisible();
+    return w && Hauptform::fensterVon(w) != w && Hauptform::fensterVon(w)->isVisible();
 }
 } // namespace
 
@@ -110,7 +110,7 @@ void TestReferenzFenster::menue()
     QCOMPARE(k->parentWidget()->objectName(), gruppe);
     // A button that does not fit its caption would cut it.
     QVERIFY2(k->width() >= k->sizeHint().width(), qPrintable(text));
-    TestUmgebung::bild(menue->parentWidget(), QStringLiteral("Beihilfeninfoform"));
+    TestUmgebung::bild(Hauptform::fensterVon(menue), QStringLiteral("Beihilfeninfoform"));
 }
 
 void TestReferenzFenster::vorschussUndVerwaltungGetrennt()
@@ -158,7 +158,7 @@ void TestReferenzFenster::textviewerBlaettertUndSucht()
         element<QPushButton>(bvo, QStringLiteral("VS_Knopf"), 0)->click();
         QCOMPARE(bvo->bestand().position(), stand);
     }
-    TestUmgebung::bild(bvo->parentWidget(), QStringLiteral("BVOForm"));
+    TestUmgebung::bild(Hauptform::fensterVon(bvo), QStringLiteral("BVOForm"));
 }
 
 void TestReferenzFenster::kopierenGibtRtfUndText()
@@ -198,7 +198,7 @@ void TestReferenzFenster::gesetzeWechselnDenBereich()
         QCOMPARE(g->bestand().datensatz().wert(i, QStringLiteral("Bereich")).toInt(), 3);
     element<QPushButton>(g, QStringLiteral("DB_Knopf"), 1)->click();
     QCOMPARE(element<QLineEdit>(g, QStringLiteral("Überschrift"))->text(), g->bestand().text(QStringLiteral("Überschrift")));
-    TestUmgebung::bild(g->parentWidget(), QStringLiteral("Gesetze"));
+    TestUmgebung::bild(Hauptform::fensterVon(g), QStringLiteral("Gesetze"));
     g->setFocus();
     QTest::keyClick(g, Qt::Key_Escape);
     QVERIFY(!sichtbar(g));
@@ -246,7 +246,7 @@ void TestReferenzFenster::leistungsverzeichnis()
     volltext->setText(QStringLiteral("'"));
     element<QPushButton>(lvh, QStringLiteral("VTS_Knopf"), 1)->click();
     QCOMPARE(lvh->bestand().text(QStringLiteral("Nummer")), QStringLiteral("19 b)"));
-    TestUmgebung::bild(lvh->parentWidget(), QStringLiteral("LVHForm"));
+    TestUmgebung::bild(Hauptform::fensterVon(lvh), QStringLiteral("LVHForm"));
 
     element<QPushButton>(lvh, QStringLiteral("Hinweis_Knopf"), 2)->click();
     auto *info = qobject_cast<Infotextform *>(m_h->maske(QStringLiteral("Infotextform")));
@@ -254,7 +254,7 @@ void TestReferenzFenster::leistungsverzeichnis()
     QCOMPARE(info->windowTitle(), QStringLiteral("Leistungsverzeichnis der Heilbehandlungen"));
     QCOMPARE(info->nummer(), QStringLiteral("LV2"));
     QCOMPARE(element<QTextEdit>(info, QStringLiteral("Info"))->toPlainText(), info->bestand().text(QStringLiteral("Info")));
-    TestUmgebung::bild(info->parentWidget(), QStringLiteral("Infotextform"));
+    TestUmgebung::bild(Hauptform::fensterVon(info), QStringLiteral("Infotextform"));
     // The fee browser's way in; an unknown key keeps the note shown.
     QVERIFY(!Infotextform::zeigen(*m_h, QStringLiteral("XY9"), QStringLiteral("x"))->anmerkungZeigen(QStringLiteral("XY9")));
     QCOMPARE(info->nummer(), QStringLiteral("LV2"));
@@ -306,10 +306,10 @@ void TestReferenzFenster::kurorte()
     QCOMPARE(k->aktuelleZeile(), 0);
     element<QPushButton>(k, QStringLiteral("Such_Knopf"), 1)->click();
     QCOMPARE(k->aktuelleZeile(), 1);
-    TestUmgebung::bild(k->parentWidget(), QStringLiteral("KurorteForm"));
+    TestUmgebung::bild(Hauptform::fensterVon(k), QStringLiteral("KurorteForm"));
 
     QTest::keyClick(liste, Qt::Key_Escape);
-    QCOMPARE(m_h->mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("Beihilfeninfoform"));
+    QCOMPARE(m_h->vorn()->objectName(), QStringLiteral("Beihilfeninfoform"));
     QVERIFY(sichtbar(k));
 }
 

@@ -29,7 +29,12 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QTabBar>
 
 namespace {
 const QString kKey = QStringLiteral("SOFTWARE\\Velmora\\Allgemein");
@@ -106,6 +111,12 @@ private Q_SLOTS:
     void symboleErstBeimZeichnen();
     void antragslisteZweispaltig();
     void fenstertitel();
+    void erreichbarAufKleinemSchirm_data();
+    void erreichbarAufKleinemSchirm();
+    void statuszeileNachSpeichern_data();
+    void statuszeileNachSpeichern();
+    void reiterStrgWUndHilfe();
+    void zuletztGeoeffneteAntraege();
 
 private:
     QString m_prog;
@@ -122,7 +133,8 @@ void TestHauptform::ersterStart()
 {
     // No settings at all: the per-user directory becomes the program
     // directory and gets the shipped databases.
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     const QSize entworfen = h.size();
     h.starten(QString());
     QCOMPARE(h.programmverzeichnis(), Verzeichnisse::benutzerverzeichnis());
@@ -147,7 +159,8 @@ void TestHauptform::ersterStart()
     QFile::remove(h.programmverzeichnis() + QStringLiteral("tarvik.mdb"));
     QVERIFY(TextFile::write(h.programmverzeichnis() + QStringLiteral("adressen.mdb"), QStringLiteral("meins"),
                             TextFile::Encoding::Utf8));
-    Hauptform zweite;
+    const auto zweiteZeiger = TestUmgebung::hauptform();
+    Hauptform &zweite = *zweiteZeiger;
     zweite.starten(QString());
     QVERIFY(QFile::exists(h.programmverzeichnis() + QStringLiteral("tarvik.mdb")));
     QCOMPARE(lies(h.programmverzeichnis() + QStringLiteral("adressen.mdb")), QStringLiteral("meins"));
@@ -184,7 +197,8 @@ void TestHauptform::pfadEinstellung()
     TestUmgebung::setzeProgrammpfad(m_prog);
     schreibeFelddatei(m_prog, QStringLiteral("BR Köln\r\n1Vorname:=Anna\r\n2Tarvik:=1\r\n1Druckoffset:=5\r\n"
                                              "1Gültigkeit:=01.01.2001\r\n2Datenänderung:=1\r\n---Ende---\r\n"));
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.starten(QString());
     QCOMPARE(h.programmverzeichnis(), m_prog);
     QCOMPARE(h.datenverzeichnis(), m_prog);
@@ -199,7 +213,8 @@ void TestHauptform::pfadEinstellung()
     // The data directory from the command line.
     const QString daten = TestUmgebung::neuesVerzeichnis(QStringLiteral("daten"));
     schreibeFelddatei(daten, QStringLiteral("LBV NRW\r\n---Ende---\r\n"));
-    Hauptform h2;
+    const auto h2Zeiger = TestUmgebung::hauptform();
+    Hauptform &h2 = *h2Zeiger;
     QString ohneTrenner = daten;
     ohneTrenner.chop(1);
     h2.starten(QStringLiteral("/pfad:") + ohneTrenner);
@@ -212,7 +227,8 @@ void TestHauptform::platzierung()
 {
     TestUmgebung::setzeProgrammpfad(m_prog);
     {
-        Hauptform h;
+        const auto hZeiger = TestUmgebung::hauptform();
+        Hauptform &h = *hZeiger;
         h.starten(QString());
         h.move(-4, -10);
         h.resize(900, 640);
@@ -225,10 +241,13 @@ void TestHauptform::platzierung()
     QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("Breite")), QStringLiteral("13500"));
     QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("Hoehe")), QStringLiteral("9600"));
     QCOMPARE(Registry::Wert_lesen(HKLM, kKey, QStringLiteral("Stil")), QStringLiteral("2"));
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.starten(QString());
-    QCOMPARE(h.pos(), QPoint(-4, -10));
-    QCOMPARE(h.size(), QSize(900, 640));
+    // Back in place, but within the screen's available area.
+    const QRect frei = h.screen()->availableGeometry();
+    QVERIFY(frei.contains(h.geometry()));
+    QCOMPARE(h.size(), QSize(qMin(900, frei.width() - 8), qMin(640, frei.height() - 34)));
 }
 
 void TestHauptform::platzierungNurWennVollstaendig()
@@ -238,8 +257,10 @@ void TestHauptform::platzierungNurWennVollstaendig()
     Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("YPos"), 1500);
     Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("Breite"), 12000);
     Registry::Zahl_schreiben(HKLM, kKey, QStringLiteral("Hoehe"), 9000);
-    Hauptform entwurf;
-    Hauptform h;
+    const auto entwurfZeiger = TestUmgebung::hauptform();
+    Hauptform &entwurf = *entwurfZeiger;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.starten(QString());
     QCOMPARE(h.size(), entwurf.size());
 }
@@ -249,7 +270,8 @@ void TestHauptform::stile()
     TestUmgebung::setzeProgrammpfad(m_prog);
     Registry::Schluessel_anlegen(HKLM, kKey);
     Registry::Wert_setzen(HKLM, kKey, QStringLiteral("Stil"), Registry::Text, "3", 1);
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.show();
     h.starten(QString());
     QCOMPARE(h.stil(), 3);
@@ -281,7 +303,8 @@ void TestHauptform::stile()
 void TestHauptform::navigation()
 {
     TestUmgebung::setzeProgrammpfad(m_prog);
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     QStringList geoeffnet;
     for (const char *name : {"Hauptdaten", "Kinderform", "Versicherungsform", "Anschriftenform", "Rückseiteform",
                              "Aufwendungen", "Druckenform", "Beihilfeninfoform", "Anträgeform", "privateKV",
@@ -312,16 +335,16 @@ void TestHauptform::navigation()
     zusatz->show();
     h.findChild<QPushButton *>(QStringLiteral("Daten_Knopf"))->click();
     QVERIFY(!zusatz->isVisible());
-    QCOMPARE(h.mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("Hauptdaten"));
+    QCOMPARE(h.vorn()->objectName(), QStringLiteral("Hauptdaten"));
     for (QAction *a : menue)
         if (a->property("index").toInt() == 1)
             a->trigger();
-    QCOMPARE(h.mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("Kinderform"));
+    QCOMPARE(h.vorn()->objectName(), QStringLiteral("Kinderform"));
     auto *sideBar = h.sideBar();
     zusatz->show();
     QVERIFY(sideBar->klicken(QStringLiteral("PDaten")));
     QVERIFY(!zusatz->isVisible());
-    QCOMPARE(h.mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("Hauptdaten"));
+    QCOMPARE(h.vorn()->objectName(), QStringLiteral("Hauptdaten"));
     QCOMPARE(geoeffnet.count(QStringLiteral("Hauptdaten")), 1);
     // Its close box hides the screen; it comes back with its values.
     QMdiSubWindow *fenster = h.mdiArea()->activeSubWindow();
@@ -369,7 +392,8 @@ void TestHauptform::navigationEinmalJeKlick()
     };
     QApplication::setStyle(new EinfachKlick);
     TestUmgebung::setzeProgrammpfad(m_prog);
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.resize(1000, 700);
     h.show();
     h.starten(QString());
@@ -392,7 +416,8 @@ void TestHauptform::geteilteFelder()
 {
     TestUmgebung::setzeProgrammpfad(m_prog);
     schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n2istkeinBeamter:=1\r\n1BescheidHöhe:=100,00\r\n---Ende---\r\n"));
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.starten(QString());
     QVERIFY(h.kasten(QStringLiteral("keinBeamter"))->isChecked());
     QVERIFY(!h.kasten(QStringLiteral("istBeamter"))->isChecked());
@@ -432,7 +457,8 @@ void TestHauptform::euroformularVorgabe()
 void TestHauptform::beendenAbbrechenUndNein()
 {
     TestUmgebung::setzeProgrammpfad(m_prog);
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.starten(QString());
     Dialoge::zuruecksetzen();
     Dialoge::antworte(QMessageBox::Cancel);
@@ -458,7 +484,8 @@ void TestHauptform::beendenAbbrechenUndNein()
 void TestHauptform::beendenJaSpeichert()
 {
     TestUmgebung::setzeProgrammpfad(m_prog);
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.starten(QString());
     h.setAntragText(QStringLiteral("BR Münster"));
     h.feld(QStringLiteral("Personalnummer"))->setText(QStringLiteral("  4711  "));
@@ -474,7 +501,8 @@ void TestHauptform::beendenJaSpeichert()
     QVERIFY(text.startsWith(QStringLiteral("BR Münster\r\n")));
     QVERIFY(text.contains(QStringLiteral("\r\n1Personalnummer2:=4711\r\n")));
     QVERIFY(text.endsWith(QStringLiteral("---Ende---\r\n")));
-    Hauptform h2;
+    const auto h2Zeiger = TestUmgebung::hauptform();
+    Hauptform &h2 = *h2Zeiger;
     h2.starten(QString());
     QCOMPARE(h2.antragText(), QStringLiteral("BR Münster"));
     QCOMPARE(h2.feld(QStringLiteral("Personalnummer"))->text(), QStringLiteral("4711"));
@@ -486,7 +514,8 @@ void TestHauptform::speicherfehlerBeendetNicht()
     const QString daten = TestUmgebung::neuesVerzeichnis(QStringLiteral("kaputt"));
     QDir().mkpath(daten + QStringLiteral("beihilfe.txt"));
     TestUmgebung::setzeProgrammpfad(m_prog);
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.starten(QStringLiteral("/pfad:") + daten);
     Dialoge::zuruecksetzen();
     QVERIFY(!h.SpeichernKnopf_Click());
@@ -502,7 +531,8 @@ void TestHauptform::speicherfehlerBeendetNicht()
 void TestHauptform::schliessenFragtNach()
 {
     TestUmgebung::setzeProgrammpfad(m_prog);
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.show();
     h.starten(QString());
     Dialoge::zuruecksetzen();
@@ -519,7 +549,8 @@ void TestHauptform::faerbung()
 {
     TestUmgebung::setzeProgrammpfad(m_prog);
     schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n1Vorname:=Anna\r\n2Teilzeit:=\r\n---Ende---\r\n"));
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     ProbeMaske *probe = nullptr;
     h.maskeAnmelden(QStringLiteral("Hauptdaten"), [&probe](Hauptform &hf) {
         probe = new ProbeMaske(hf, QStringLiteral("Hauptdaten"), 0);
@@ -555,7 +586,8 @@ void TestHauptform::markierenMitTasten()
 {
     TestUmgebung::setzeProgrammpfad(m_prog);
     schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n1Vorname:=Anna\r\n---Ende---\r\n"));
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     ProbeMaske *probe = nullptr;
     h.maskeAnmelden(QStringLiteral("Hauptdaten"), [&probe](Hauptform &hf) {
         probe = new ProbeMaske(hf, QStringLiteral("Hauptdaten"), 0);
@@ -587,7 +619,8 @@ void TestHauptform::unbekannteFelderBleiben()
     TestUmgebung::setzeProgrammpfad(m_prog);
     schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n1Niemand:=bleibt\r\n1Vorname:=Erst\r\n"
                                              "1Vorname:=Zweit\r\n---Ende---\r\n"));
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     ProbeMaske *probe = nullptr;
     h.maskeAnmelden(QStringLiteral("Hauptdaten"), [&probe](Hauptform &hf) {
         probe = new ProbeMaske(hf, QStringLiteral("Hauptdaten"), 0);
@@ -607,7 +640,8 @@ void TestHauptform::unbekannteFelderBleiben()
 void TestHauptform::speichernKnopfFolgtMaske()
 {
     TestUmgebung::setzeProgrammpfad(m_prog);
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     for (const char *name : {"Hauptdaten", "Aufwendungen"}) {
         const QString n = QString::fromUtf8(name);
         h.maskeAnmelden(n, [n](Hauptform &hf) { return new Maske(hf, n, n); });
@@ -630,7 +664,8 @@ void TestHauptform::memoDateienUnberuehrt()
     TestUmgebung::setzeProgrammpfad(m_prog);
     QVERIFY(TextFile::write(m_prog + QStringLiteral("privateKVMemo0.txt"), QStringLiteral("alt\r\n"),
                             TextFile::Encoding::Utf8));
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     int memos = 0;
     h.setMemoSpeicherung([&memos](QString *) {
         ++memos;
@@ -648,7 +683,8 @@ void TestHauptform::memoDateienUnberuehrt()
 void TestHauptform::formularartWechsel()
 {
     TestUmgebung::setzeProgrammpfad(m_prog);
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.starten(QString());
     QSignalSpy spy(&h, &Hauptform::formularartGeaendert);
     h.setAntragText(QStringLiteral("LBV NRW"));
@@ -682,6 +718,135 @@ void TestHauptform::fenstertitel()
     QCOMPARE(fenster->windowTitle(), kinder->windowTitle());
 }
 
+void TestHauptform::erreichbarAufKleinemSchirm_data()
+{
+    QTest::addColumn<QString>("maske"); // empty: the main window itself
+    QTest::addColumn<QStringList>("namen");
+    QTest::newRow("Hauptform") << QString()
+                               << QStringList{QStringLiteral("Antrag"), QStringLiteral("Daten_Knopf"),
+                                              QStringLiteral("Kinder_Knopf"), QStringLiteral("Versicherungen_Knopf"),
+                                              QStringLiteral("Anschriften_Knopf"), QStringLiteral("Rückseite_Knopf"),
+                                              QStringLiteral("Aufwendungen_Knopf"), QStringLiteral("SpeichernKnopf"),
+                                              QStringLiteral("Drucken_Knopf"), QStringLiteral("Beihilfeninfo_Knopf"),
+                                              QStringLiteral("Anträge_Knopf"), QStringLiteral("PrivateKV_Knopf"),
+                                              QStringLiteral("Pflegeversicherungsknopf"), QStringLiteral("Pflege_Knopf"),
+                                              QStringLiteral("Adressbuch_Knopf"), QStringLiteral("Info_Knopf"),
+                                              QStringLiteral("Ende_Knopf")};
+    QTest::newRow("Druckenform") << QStringLiteral("Druckenform")
+                                 << QStringList{QStringLiteral("Drucken_Knopf"), QStringLiteral("Datum"),
+                                                QStringLiteral("Heute_Knopf"), QStringLiteral("Gültigkeit"),
+                                                QStringLiteral("Erstantrag"), QStringLiteral("Änderungen"),
+                                                QStringLiteral("Offset"), QStringLiteral("Vorschau"),
+                                                QStringLiteral("Euroformular"), QStringLiteral("Druckerliste")};
+    QTest::newRow("UnfallberichtsForm") << QStringLiteral("UnfallberichtsForm")
+                                        << QStringList{QStringLiteral("UBDatum"), QStringLiteral("UBUhrzeit"),
+                                                       QStringLiteral("UBUnfallort1"), QStringLiteral("UBUnfallgegner2"),
+                                                       QStringLiteral("UBTätigkeit")};
+}
+
+void TestHauptform::erreichbarAufKleinemSchirm()
+{
+    // 1366x768 at 125 %: a main window of 1092x614 logical pixels. Every
+    // control is shown whole and at its full height once scrolled to.
+    QFETCH(QString, maske);
+    QFETCH(QStringList, namen);
+    const auto h = TestUmgebung::hauptfenster(m_prog, QSize(1092, 614));
+    QWidget *wurzel = maske.isEmpty() ? h.get() : h->oeffnen(maske);
+    QVERIFY(wurzel);
+    QCoreApplication::processEvents();
+    TestUmgebung::bild(h.get(), QStringLiteral("klein-") + (maske.isEmpty() ? QStringLiteral("Hauptform") : maske));
+    for (const QString &name : namen) {
+        const QList<QWidget *> gefunden = wurzel->findChildren<QWidget *>(name);
+        QVERIFY2(!gefunden.isEmpty(), qPrintable(name));
+        for (QWidget *w : gefunden) {
+            QVERIFY2(w->isVisibleTo(h.get()), qPrintable(name));
+            for (QWidget *p = w->parentWidget(); p; p = p->parentWidget())
+                if (auto *rollen = qobject_cast<QScrollArea *>(p))
+                    rollen->ensureWidgetVisible(w, 0, 0);
+            const QRect r(w->mapTo(h.get(), QPoint()), w->size());
+            // Whole in height; a box wider than the area at least starts inside it.
+            for (QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
+                const QRect pr(p->mapTo(h.get(), QPoint()), p->size());
+                QVERIFY2(pr.top() <= r.top() && r.bottom() <= pr.bottom() && pr.contains(r.topLeft()),
+                         qPrintable(name + u' ' + p->objectName()));
+            }
+            QVERIFY2(w->height() >= w->minimumSizeHint().height(), qPrintable(name));
+        }
+    }
+}
+
+void TestHauptform::statuszeileNachSpeichern_data()
+{
+    QTest::addColumn<QString>("befehlszeile");
+    QTest::addColumn<bool>("gespeichert");
+    QTest::newRow("geschrieben") << QString() << true;
+    QTest::newRow("nicht geschrieben") << QStringLiteral("/pfad:/gibt/es/nicht") << false;
+}
+
+void TestHauptform::statuszeileNachSpeichern()
+{
+    QFETCH(QString, befehlszeile);
+    QFETCH(bool, gespeichert);
+    TestUmgebung::setzeProgrammpfad(m_prog);
+    const auto h = TestUmgebung::hauptform();
+    h->show();
+    h->starten(befehlszeile);
+    h->SpeichernKnopf()->click();
+    const QString text = h->statustext();
+    static const QRegularExpression muster(QStringLiteral("^Gespeichert: .*beihilfe\\.txt, \\d\\d:\\d\\d$"));
+    QVERIFY2(muster.match(text).hasMatch() == gespeichert, qPrintable(text));
+    QVERIFY(h->statusBar()->isVisible());
+}
+
+void TestHauptform::reiterStrgWUndHilfe()
+{
+    const auto h = TestUmgebung::hauptfenster(m_prog, QSize(1092, 614));
+    QStringList hilfe;
+    h->setHilfeAnzeigen([&hilfe](QWidget *, const QString &abschnitt) { hilfe.append(abschnitt); });
+    h->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.get()));
+    // Tabs: the start picture makes way, the screen fills the area.
+    QCOMPARE(h->mdiArea()->viewMode(), QMdiArea::TabbedView);
+    QWidget *daten = h->oeffnen(QStringLiteral("Hauptdaten"));
+    QWidget *kinder = h->oeffnen(QStringLiteral("Kinderform"));
+    QVERIFY(!h->maske(QStringLiteral("Infoform"))->isVisible());
+    QCOMPARE(Hauptform::fensterVon(kinder)->size(), h->mdiArea()->viewport()->size());
+    QTest::keyClick(h.get(), Qt::Key_F1);
+    // Ctrl+W closes the screen in front; its tab goes, the one beside it comes.
+    QTest::keyClick(h.get(), Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!kinder->isVisible());
+    QVERIFY(daten->isVisible());
+    auto *reiter = h->mdiArea()->findChild<QTabBar *>();
+    int sichtbar = 0;
+    for (int i = 0; i < reiter->count(); ++i)
+        sichtbar += reiter->isTabVisible(i);
+    QCOMPARE(sichtbar, 1);
+    h->findChild<QAction *>(QStringLiteral("MenüErsteSchritte"))->trigger();
+    QCOMPARE(hilfe, (QStringList{QStringLiteral("Kinderform"), QStringLiteral("erste-schritte")}));
+    // Overlapping windows, kept for the next start.
+    h->findChild<QAction *>(QStringLiteral("MenüÜberlappend"))->trigger();
+    QCOMPARE(h->mdiArea()->viewMode(), QMdiArea::SubWindowView);
+    const auto zweite = TestUmgebung::hauptfenster(m_prog);
+    QVERIFY(zweite->ueberlappend());
+}
+
+void TestHauptform::zuletztGeoeffneteAntraege()
+{
+    const auto h = TestUmgebung::hauptfenster(m_prog);
+    QStringList geladen;
+    h->setAntragLaden([&geladen](const QString &k) { geladen.append(k); });
+    for (const char *k : {"01.02.2026", "03.04.2026", "01.02.2026"})
+        h->antragGeoeffnet(QString::fromLatin1(k));
+    auto *menue = h->findChild<QMenu *>(QStringLiteral("MenüAntrag"));
+    Q_EMIT menue->aboutToShow();
+    const QList<QAction *> eintraege = menue->findChildren<QAction *>(QStringLiteral("MenüZuletzt"));
+    QCOMPARE(eintraege.size(), 2);
+    for (QAction *a : eintraege)
+        if (a->property("index").toInt() == 1)
+            a->trigger();
+    QCOMPARE(geladen, QStringList{QStringLiteral("03.04.2026")});
+}
+
 VELMORA_TEST_MAIN(TestHauptform)
 #include "TestHauptform.moc"
 
@@ -694,7 +859,8 @@ void TestHauptform::titelbildWieGezeichnet()
     QCOMPARE(gespeichert, Titelzeichnung::bild());
 
     // The start screen's picture shows those pixels wherever they are opaque.
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.show();
     h.starten(QString());
     auto *bild = h.findChild<Titelbild *>(QStringLiteral("Bild"));
@@ -727,7 +893,8 @@ void TestHauptform::programmsymbol()
     // an empty icon that the style would replace with its own.
     const QIcon vorher = QApplication::windowIcon();
     QApplication::setWindowIcon(Programmsymbol::icon());
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.starten(QString());
     auto *fenster = h.findChild<QMdiSubWindow *>(QStringLiteral("InfoformFenster"));
     QVERIFY(fenster);
@@ -772,7 +939,8 @@ void TestHauptform::antragslisteZweispaltig()
 {
     // The form kinds drop down as a list with the columns Antrag and
     // Beschreibung, made when the box first opens.
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+    Hauptform &h = *hZeiger;
     h.show();
     h.starten(QString());
     auto *antrag = h.findChild<QComboBox *>(QStringLiteral("Antrag"));

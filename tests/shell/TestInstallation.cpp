@@ -50,7 +50,9 @@ void TestInstallation::endeFrageKnoepfe()
     QTranslator *uebersetzer = QtUebersetzung::laden(qApp, verzeichnis);
     QCOMPARE(uebersetzer != nullptr, verzeichnis.isEmpty());
 
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+
+    Hauptform &h = *hZeiger;
     h.show();
     QStringList gelesen;
     bool gesehen = false;
@@ -154,7 +156,9 @@ void TestInstallation::alteKopienErneuert()
     QVERIFY(!QTest::currentTestFailed());
     const QByteArray neuere = lesen(dir + QStringLiteral("infos.mdb"));
 
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+
+    Hauptform &h = *hZeiger;
     h.starten(QString());
     QCOMPARE(h.programmverzeichnis(), dir);
 
@@ -193,7 +197,9 @@ void TestInstallation::pfadBleibtUnberuehrt()
     vorher.insert(QStringLiteral("tarvik.mdb-journal"), lesen(dir + QStringLiteral("tarvik.mdb-journal")));
     TestUmgebung::setzeProgrammpfad(dir);
 
-    Hauptform h;
+    const auto hZeiger = TestUmgebung::hauptform();
+
+    Hauptform &h = *hZeiger;
     h.starten(QString());
     TestUmgebung::setzeProgrammpfad(QString());
     QCOMPARE(h.programmverzeichnis(), dir);

@@ -3,6 +3,7 @@
 #include "base/GermanDate.h"
 #include "base/Iban.h"
 #include "base/GermanMoney.h"
+#include "shell/Fensterplatz.h"
 
 #include <QGuiApplication>
 
@@ -18,6 +19,10 @@ private Q_SLOTS:
     void iban();
     void geldLesen_data();
     void geldLesen();
+    void fensterEinpassen_data();
+    void fensterEinpassen();
+    void zuletzt_data();
+    void zuletzt();
 };
 
 void TestShellCore::datum_data()
@@ -133,6 +138,48 @@ void TestShellCore::geldLesen()
     QFETCH(double, wert);
     QCOMPARE(GermanMoney::isNumber(text), zahl);
     QCOMPARE(GermanMoney::value(text), wert);
+}
+
+void TestShellCore::fensterEinpassen_data()
+{
+    // A 1366x768 screen at 125 % with a task bar: 1092x590 logical pixels.
+    QTest::addColumn<QRect>("fenster");
+    QTest::addColumn<QRect>("erwartet");
+    QTest::newRow("passt") << QRect(100, 80, 800, 500) << QRect(100, 80, 800, 500);
+    QTest::newRow("links und oben hinaus") << QRect(-4, -10, 800, 500) << QRect(4, 30, 800, 500);
+    QTest::newRow("rechts und unten hinaus") << QRect(600, 300, 800, 500) << QRect(288, 86, 800, 500);
+    QTest::newRow("zu gross") << QRect(20, 20, 1100, 760) << QRect(4, 30, 1084, 556);
+}
+
+void TestShellCore::fensterEinpassen()
+{
+    QFETCH(QRect, fenster);
+    QFETCH(QRect, erwartet);
+    QCOMPARE(Fensterplatz::einpassen(fenster, QMargins(4, 30, 4, 4), QRect(0, 0, 1092, 590)), erwartet);
+}
+
+void TestShellCore::zuletzt_data()
+{
+    QTest::addColumn<QStringList>("bisher");
+    QTest::addColumn<QString>("neu");
+    QTest::addColumn<QStringList>("erwartet");
+    QTest::newRow("leer") << QStringList{} << QStringLiteral("a") << QStringList{QStringLiteral("a")};
+    QTest::newRow("nach vorn, einmal") << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}
+                                       << QStringLiteral("b")
+                                       << QStringList{QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("c")};
+    QTest::newRow("höchstens fünf") << QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                                    QStringLiteral("4"), QStringLiteral("5")}
+                                     << QStringLiteral("6")
+                                     << QStringList{QStringLiteral("6"), QStringLiteral("1"), QStringLiteral("2"),
+                                                    QStringLiteral("3"), QStringLiteral("4")};
+}
+
+void TestShellCore::zuletzt()
+{
+    QFETCH(QStringList, bisher);
+    QFETCH(QString, neu);
+    QFETCH(QStringList, erwartet);
+    QCOMPARE(Fensterplatz::zuletzt(bisher, neu, 5), erwartet);
 }
 
 VELMORA_TEST_MAIN_CORE(TestShellCore)
