@@ -500,14 +500,13 @@ bool Aufwendungen::antragSpeichern()
         for (const Rechnungsposition &r : m_tabelle.alle())
             hier.insert(r.belegdatei);
         Belegablage::aufraeumen(m_hauptform.datenverzeichnis(), pfad, hier);
+        m_hauptform.meldeGespeichert(QFileInfo(pfad).absoluteFilePath());
     }
     else
         Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Warnung"),
                          QStringLiteral("Der Antrag konnte nicht gespeichert werden.\n"
                                         "Der bisher gespeicherte Stand ist unverändert.\n\nDatei: %1\nGrund: %2")
                              .arg(QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath()), fehler));
-    else
-        m_hauptform.meldeGespeichert(QFileInfo(pfad).absoluteFilePath());
     return ok;
 }
 
