@@ -1,5 +1,7 @@
 #include "ledger/Antragsdatenbank.h"
 
+#include "ledger/Bescheid.h"
+
 #include "shell/Datenbank.h"
 #include "base/GermanDate.h"
 #include "base/GermanMoney.h"
@@ -196,7 +198,8 @@ bool Antragsdatenbank::loeschen(Datenbank &db, const QString &kennung)
     if (!db.transaktionBeginnen())
         return false;
     if (!db.ausfuehren(QStringLiteral("delete from \"Anträge\" where Kennung = ?"), {kennung})
-        || !db.ausfuehren(QStringLiteral("delete from Rechnungen where Kennung = ?"), {kennung})) {
+        || !db.ausfuehren(QStringLiteral("delete from Rechnungen where Kennung = ?"), {kennung})
+        || !Bescheid::loeschen(db, kennung)) {
         db.transaktionVerwerfen();
         return false;
     }
