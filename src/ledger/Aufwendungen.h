@@ -8,21 +8,20 @@
 
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
-class QTableView;
-class Rechnungsliste;
-class ZweispaltenCombo;
+class AufwendungenEingabe;
+class AufwendungenListe;
 class LadenForm;
 class Numerierenform;
 
 // The ledger window: the receipts of one application, their totals, the
-// application header, storing and loading, sorting, numbering and the
-// exchange files.
+// application header, storing and loading. The entry panel
+// (AufwendungenEingabe), the list (AufwendungenListe) and the menu with
+// its actions (AufwendungenMenue.cpp) stand in files of their own.
 class Aufwendungen : public Maske
 {
     Q_OBJECT
@@ -78,12 +77,11 @@ protected:
 
 private:
     void aufbauen();
+    void kopfAufbauen();
     void menueAufbauen(QMenuBar *leiste);
     void laden(); // first load of the window
     int aktuelleZeile() const; // 1-based, 0 when the list has no cursor row
     void setzeAktuelleZeile(int p);
-    bool pruefen();
-    Rechnungsposition eintrag() const;
     void speichernFreigeben(bool an);
     void pflegeGeaendert(bool an);
     void antragsdatumGeaendert(const QString &text);
@@ -93,29 +91,12 @@ private:
     QString aerztepfad() const;
 
     Rechnungspositionen m_tabelle;
-    Rechnungsliste *m_modell = nullptr;
-    QTableView *m_liste = nullptr;
+    AufwendungenListe *m_liste = nullptr;
     QLabel *m_infozeile = nullptr;
-    QFrame *m_panel1 = nullptr;
+    AufwendungenEingabe *m_eingabe = nullptr; // Panel1
     QFrame *m_panel2 = nullptr;
     QFrame *m_panel3 = nullptr;
     QFrame *m_panel4 = nullptr;
-
-    // Entry fields.
-    QLineEdit *m_beleg = nullptr;
-    QLineEdit *m_datum = nullptr;
-    QComboBox *m_empfaenger = nullptr;
-    ZweispaltenCombo *m_artListe = nullptr;
-    QLabel *m_artLabel = nullptr;
-    QLineEdit *m_rechnung = nullptr;
-    QLineEdit *m_versicherung = nullptr;
-    QLineEdit *m_erstattung = nullptr;
-    QLineEdit *m_erstattungV = nullptr;
-    QCheckBox *m_euro = nullptr;
-    QLineEdit *m_rechnungsnummer = nullptr;
-    QLineEdit *m_faelligam = nullptr;
-    QLineEdit *m_bezahltam = nullptr;
-    QComboBox *m_arzt = nullptr;
 
     // Header fields.
     QLineEdit *m_antragsdatum = nullptr;
