@@ -104,8 +104,8 @@ QString Widerspruch::entwurf() const
             t << QStringLiteral("   Begründung im Bescheid: ") + b.bescheidgrund;
         if (!b.gebuehrengrund.isEmpty())
             t << QStringLiteral("   Begründung in der Rechnung: ") + b.gebuehrengrund;
+        t << QString();
     }
-    t << QString();
     if (belege.size() > 1)
         t << QStringLiteral("Insgesamt fehlen %1.").arg(betrag(summe, dm)) << QString();
     t << QStringLiteral("Die Aufwendungen sind nach meiner Auffassung in voller Höhe beihilfefähig. Soweit der "
