@@ -91,7 +91,7 @@ QVariant wennGueltig(const QDate &d)
 
 Uebersicht::Status Uebersicht::Antrag::status() const
 {
-    if (zurueck.isValid())
+    if (zurueck.isValid() || bescheid)
         return Status::Erledigt;
     if (eingereicht.isValid())
         return Status::Eingereicht;

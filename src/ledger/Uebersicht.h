@@ -48,7 +48,7 @@ public:
         QDate eingereicht;
         QDate zurueck;
         bool geoeffnet = false; // the application open in the ledger window
-        bool bescheid = false;  // the decision's amounts are recorded
+        bool bescheid = false;  // the decision's amounts are recorded: done, like "zurück" set
         QVector<Beleg> belege;
         // In euro.
         double rechnung = 0;

@@ -12,7 +12,7 @@ namespace {
 constexpr double kPxProMm = PdfDatei::Aufloesung / 25.4;
 constexpr double kLinks = 10, kOben = 12, kBreite = 277, kZeile = 5.6;
 // Column widths in millimetres; the remark takes the rest.
-constexpr double kSpalten[] = {20, 22, 20, 20, 12, 22, 20, 20, 20, 21, 18, 10, 18, 34};
+constexpr double kSpalten[] = {20, 24, 20, 20, 12, 22, 20, 20, 20, 21, 18, 10, 18, 32};
 
 double px(double mm)
 {
@@ -127,9 +127,8 @@ bool Uebersichtsdruck::pdf(const Uebersicht &uebersicht, const QDate &heute, con
         blatt.text(kLinks, y, kBreite,
                    QStringLiteral("Noch offen insgesamt: %1 €").arg(GermanMoney::format(double(summen[4]) / 100)));
         blatt.schrift(8, false);
-        blatt.text(kLinks, y + 7, kBreite,
-                   QStringLiteral("Alle Beträge in Euro (DM-Belege umgerechnet mit 1 € = 1,95583 DM). Noch offen: ")
-                       + Uebersicht::offenErklaerung());
+        blatt.text(kLinks, y + 7, kBreite, QStringLiteral("Alle Beträge in Euro (DM-Belege umgerechnet mit 1 € = 1,95583 DM)."));
+        blatt.text(kLinks, y + 7 + kZeile, kBreite, QStringLiteral("Noch offen: ") + Uebersicht::offenErklaerung());
     }
     return pdf.schreiben(&grund) || scheitern();
 }
