@@ -4,7 +4,7 @@
 # installed one, so every release brings its layouts and reference rows to
 # users who started an earlier one. It grows with the project version;
 # raise the revision when these databases change between two releases.
-set(VELMORA_DATENREVISION 1)
+set(VELMORA_DATENREVISION 2)
 math(EXPR VELMORA_DATA_VERSION
      "${PROJECT_VERSION_MAJOR} * 1000000 + ${PROJECT_VERSION_MINOR} * 10000 + ${PROJECT_VERSION_PATCH} * 100 + ${VELMORA_DATENREVISION}")
 set(VELMORA_VERSIONIERTE_DATENBANKEN drucken.mdb tarvik.mdb infos.mdb)

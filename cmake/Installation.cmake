@@ -17,7 +17,8 @@ install(FILES ${PROJECT_BINARY_DIR}/desktop/${VELMORA_APP_ID}.metainfo.xml DESTI
 # The Debian package: velmora_<version>_amd64.deb. dpkg-shlibdeps finds the
 # Qt 6, SQLite and C++ runtime libraries the programs link; what they load
 # at run time is named here: the SQLite driver of Qt Sql, the window-system
-# plugins, and the Liberation fonts the printed forms are measured with.
+# plugins, the Liberation fonts the printed forms are measured with, and the
+# German model of the text recognition that velmora-beleg loads.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR "Velmora")
@@ -26,14 +27,15 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Beihilfeanträge für NRW ausfüllen und 
 set(CPACK_PACKAGE_DESCRIPTION "Das digitale Antragsformular für die Beihilfe des Landes Nordrhein-Westfalen:\n\
 erfasst die Angaben des amtlichen Antrags, führt die Belege und druckt\n\
 Vorder- und Rückseite sowie die Aufstellungen der Aufwendungen.\n\
-velmora-druck druckt dieselben Seiten ohne Fenster in PDF- oder PNG-Dateien.")
+velmora-druck druckt dieselben Seiten ohne Fenster in PDF- oder PNG-Dateien;\n\
+velmora-beleg liest Arztrechnungen (PDF, Scan, Foto) und prüft ihre Gebühren.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELMORA_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, fonts-liberation2, tesseract-ocr-deu")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -10,6 +10,8 @@ packages=(
     fonts-liberation2 poppler-utils
     clang libclang-rt-14-dev
     qt6-translations-l10n file dpkg-dev
+    # Reading invoices: PDF text, text recognition with the German model, GiroCode.
+    libpoppler-qt6-dev libtesseract-dev libleptonica-dev tesseract-ocr-deu libzxing-dev
 )
 if [ "${1:-}" = "--cups" ]; then
     packages+=(cups cups-client cups-bsd printer-driver-cups-pdf)

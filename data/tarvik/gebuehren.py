@@ -32,6 +32,17 @@ REDUZIERT_BEREICHE = [(605, 617), (620, 624), (635, 647), (657, 661), (665, 666)
                       (855, 857), (1255, 1257), (1268, 1270), (1403, 1406), (1558, 1560),
                       (4850, 4873)]
 
+# Items that their note or their section's provisions allow only at the
+# simple rate (key 'e', factor 1), besides the surcharges of B II and B V.
+def _bereich(von, bis):
+    return {str(n) for n in range(von, bis + 1)}
+
+
+GOAE_EINFACH = ({'52', '95', '96', '401', '5328', '5335', '5377', '5480', '5481', '5732', '5733', '5803',
+                 '5832', '5833', '5841'}
+                | _bereich(404, 406) | _bereich(440, 449) | _bereich(5483, 5485) | _bereich(5852, 5854))
+GOZ_EINFACH = {'0110', '0500', '0510', '0520', '0530'}
+
 # Sections of the doctors' schedule with general provisions of their own;
 # any other section falls back to its letter, if that has provisions.
 GOAE_BESTIMMUNGEN = {'B', 'B II', 'B V', 'B VII', 'C I', 'C II', 'C III', 'C IV', 'C V', 'C VI',
@@ -79,8 +90,8 @@ def reduziert(nummer):
 
 def goae_schluessel(nummer, abschnitt):
     buchstabe = abschnitt.split()[0]
-    if abschnitt in ('B II', 'B V'):
-        return 'e'  # surcharges billed only at the simple rate
+    if abschnitt in ('B II', 'B V') or nummer in GOAE_EINFACH:
+        return 'e'  # billed only at the simple rate
     if buchstabe == 'M' or nummer == '437':
         return 'm'
     if buchstabe in ('E', 'O') or reduziert(nummer):
@@ -120,7 +131,8 @@ def goz():
     zeilen = []
     for i, r in enumerate(lesen('goz.tsv'), 1):
         abschnitt = r['Abschnitt']
-        zeilen.append(gebuehr('Z', i, r['Nummer'], r['Leistungstext'], r['Punkte'], 'b',
+        zeilen.append(gebuehr('Z', i, r['Nummer'], r['Leistungstext'], r['Punkte'],
+                              'e' if r['Nummer'] in GOZ_EINFACH else 'b',
                               'GOZ ' + abschnitt if abschnitt in GOZ_BESTIMMUNGEN else None))
     schreiben('gebuehren-goz.sql', 'Dentists\' fee schedule: number, designation, points, threshold key.', zeilen)
     return len(zeilen)

@@ -8,6 +8,9 @@
 
 namespace {
 const QString kFaelligam = QStringLiteral("fälligam");
+const QString kBelegdateienAnlegen =
+    QStringLiteral("create table if not exists Belegdateien (Kennung TEXT NOT NULL, lfdNr INTEGER NOT NULL, "
+                   "Beleg INTEGER, Datei TEXT, Befunde TEXT, Kuerzung REAL, PRIMARY KEY (Kennung, lfdNr))");
 
 QVariant datumOderNull(const QString &text)
 {
@@ -89,7 +92,9 @@ bool Antragsdatenbank::speichern(const QString &pfad, const QString &kennung, co
         return scheitern(fehler, grund);
     };
     if (!db.ausfuehren(QStringLiteral("delete from \"Anträge\" where Kennung = ?"), {kennung})
-        || !db.ausfuehren(QStringLiteral("delete from Rechnungen where Kennung = ?"), {kennung}))
+        || !db.ausfuehren(QStringLiteral("delete from Rechnungen where Kennung = ?"), {kennung})
+        || !db.ausfuehren(kBelegdateienAnlegen)
+        || !db.ausfuehren(QStringLiteral("delete from Belegdateien where Kennung = ?"), {kennung}))
         return abbrechen();
 
     const auto hoehe = GermanMoney::parse(kopf.AbschlagHoehe);
@@ -138,6 +143,11 @@ bool Antragsdatenbank::speichern(const QString &pfad, const QString &kennung, co
             werte.append(datumOderNull(r.faelligam));
         if (!db.ausfuehren(sql, werte))
             return abbrechen();
+        if ((!r.belegdatei.isEmpty() || !r.befunde.isEmpty() || r.kuerzung != 0)
+            && !db.ausfuehren(QStringLiteral("insert into Belegdateien (Kennung, lfdNr, Beleg, Datei, Befunde, "
+                                             "Kuerzung) values (?, ?, ?, ?, ?, ?)"),
+                              {kennung, i, int(r.Beleg), r.belegdatei, r.befunde, r.kuerzung}))
+            return abbrechen();
     }
     if (!db.transaktionAbschliessen())
         return abbrechen();
@@ -171,9 +181,23 @@ bool Antragsdatenbank::laden(const QString &pfad, const QString &kennung, Gelade
                               {kennung});
     if (!ds.istGueltig())
         return scheitern(fehler, ds.fehler());
+    QHash<int, Belegverweis> verweise;
+    if (db.hatTabelle(QStringLiteral("Belegdateien"))) {
+        Datensatz v = db.abfrage(QStringLiteral("select * from Belegdateien where Kennung = ?"), {kennung});
+        for (v.ersteZeile(); v.istGueltig() && !v.istEnde(); v.naechsteZeile())
+            verweise.insert(int(zahl(v, QStringLiteral("lfdNr"))),
+                            {kennung, int(zahl(v, QStringLiteral("lfdNr"))), int(zahl(v, QStringLiteral("Beleg"))),
+                             text(v, QStringLiteral("Datei")), text(v, QStringLiteral("Befunde")),
+                             zahl(v, QStringLiteral("Kuerzung"))});
+    }
     ergebnis->positionen.reserve(ds.anzahl());
     for (ds.ersteZeile(); !ds.istEnde(); ds.naechsteZeile()) {
         Rechnungsposition r;
+        if (const auto v = verweise.constFind(int(zahl(ds, QStringLiteral("lfdNr")))); v != verweise.constEnd()) {
+            r.belegdatei = v->datei;
+            r.befunde = v->befunde;
+            r.kuerzung = v->kuerzung;
+        }
         const qint64 beleg = qint64(zahl(ds, QStringLiteral("Beleg")));
         r.Beleg = beleg < -32768 || beleg > 32767 ? 0 : qint16(beleg);
         r.Datum = datumText(ds, QStringLiteral("Datum"));
@@ -199,11 +223,42 @@ bool Antragsdatenbank::loeschen(Datenbank &db, const QString &kennung)
         return false;
     if (!db.ausfuehren(QStringLiteral("delete from \"Anträge\" where Kennung = ?"), {kennung})
         || !db.ausfuehren(QStringLiteral("delete from Rechnungen where Kennung = ?"), {kennung})
-        || !Bescheid::loeschen(db, kennung)) {
+        || !Bescheid::loeschen(db, kennung)
+        || (db.hatTabelle(QStringLiteral("Belegdateien"))
+            && !db.ausfuehren(QStringLiteral("delete from Belegdateien where Kennung = ?"), {kennung}))) {
         db.transaktionVerwerfen();
         return false;
     }
     return db.transaktionAbschliessen();
+}
+
+QVector<Antragsdatenbank::Belegverweis> Antragsdatenbank::belegverweise(const QString &pfad, const QString &kennung,
+                                                                       bool *gelesen)
+{
+    QVector<Belegverweis> out;
+    if (gelesen)
+        *gelesen = false;
+    Datenbank db;
+    if (!db.oeffnen(pfad, Datenbank::Modus::NurLesen))
+        return out;
+    if (!db.hatTabelle(QStringLiteral("Belegdateien"))) {
+        if (gelesen)
+            *gelesen = db.hatTabelle(QStringLiteral("Rechnungen"));
+        return out;
+    }
+    Datensatz v = kennung.isEmpty()
+                      ? db.abfrage(QStringLiteral("select * from Belegdateien order by Kennung, lfdNr"))
+                      : db.abfrage(QStringLiteral("select * from Belegdateien where Kennung = ? order by lfdNr"),
+                                   {kennung});
+    if (!v.istGueltig())
+        return out;
+    for (v.ersteZeile(); !v.istEnde(); v.naechsteZeile())
+        out.append({text(v, QStringLiteral("Kennung")), int(zahl(v, QStringLiteral("lfdNr"))),
+                    int(zahl(v, QStringLiteral("Beleg"))), text(v, QStringLiteral("Datei")),
+                    text(v, QStringLiteral("Befunde")), zahl(v, QStringLiteral("Kuerzung"))});
+    if (gelesen)
+        *gelesen = true;
+    return out;
 }
 
 QString Antragsdatenbank::listeNeuesteZuerst()

@@ -10,6 +10,10 @@ class Datenbank;
 
 // The application database "anträge.mdb": one header row per application in
 // "Anträge", one row per receipt in "Rechnungen", both keyed by Kennung.
+// A receipt read from a file has a row in "Belegdateien" (same Kennung and
+// lfdNr) naming its picture, the fee check's findings and the amount the
+// check does not recognise; a database without that table is still read
+// and written.
 // Dates are stored as ISO text, yes/no as 0/1. Every value is bound.
 class Antragsdatenbank
 {
@@ -39,6 +43,20 @@ public:
     };
     // Reads the header and the receipts (ordered by lfdNr, Beleg) of a key.
     static bool laden(const QString &pfad, const QString &kennung, Geladen *ergebnis, QString *fehler = nullptr);
+
+    // The picture links of the receipts, of one application or (empty key)
+    // of all; *gelesen false when the database cannot be read.
+    struct Belegverweis
+    {
+        QString kennung;
+        int lfdNr = 0; // the receipt's place in its application, from 1
+        int beleg = 0; // its receipt number
+        QString datei; // name in the "belege" folder
+        QString befunde;
+        double kuerzung = 0;
+    };
+    static QVector<Belegverweis> belegverweise(const QString &pfad, const QString &kennung = {},
+                                               bool *gelesen = nullptr);
 
     // Removes header and receipts of a key, in one transaction.
     static bool loeschen(Datenbank &db, const QString &kennung);

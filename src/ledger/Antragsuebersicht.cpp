@@ -268,7 +268,7 @@ void Antragsuebersicht::laden(const QModelIndex &index)
     const QString kennung = m_filter->index(index.row(), 0).data().toString();
     auto *a = qobject_cast<Aufwendungen *>(m_hauptform.oeffnen(QStringLiteral("Aufwendungen")));
     if (a)
-        a->antragLaden(kennung, false);
+        a->antragOeffnen(kennung);
 }
 
 void Antragsuebersicht::Exportieren_Knopf_Click()

@@ -10,6 +10,7 @@
 #include "ledger/AufwendungenEingabe.h"
 #include "ledger/AufwendungenListe.h"
 #include "ledger/Aufwendungsbausteine.h"
+#include "ledger/Belegablage.h"
 #include "ledger/Kostenarten.h"
 #include "ledger/LadenForm.h"
 #include "ledger/LbvPruefung.h"
@@ -30,6 +31,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QThread>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -42,7 +45,12 @@ Aufwendungen::Aufwendungen(Hauptform &hauptform, QWidget *parent)
     laden();
 }
 
-Aufwendungen::~Aufwendungen() = default;
+Aufwendungen::~Aufwendungen()
+{
+    m_abbrechen = true;
+    if (m_leser)
+        m_leser->wait();
+}
 
 void Aufwendungen::aufbauen()
 {
@@ -58,6 +66,8 @@ void Aufwendungen::aufbauen()
         if (perTaste)
             m_eingabe->belegFokussieren();
     });
+    connect(m_liste, &AufwendungenListe::bildZeigen, this, &Aufwendungen::belegZeigen);
+    setAcceptDrops(true);
     layout->addWidget(m_liste, 1);
 
     m_infozeile = new QLabel(QStringLiteral("Keine Aufwendungen eingegeben !"), this);
@@ -93,7 +103,9 @@ void Aufwendungen::aufbauen()
                       {"Bearbeiten_Knopf", "Bearbeiten", &Aufwendungen::Bearbeiten_Knopf_Click},
                       {"Ändern_Knopf", "Ändern", &Aufwendungen::Aendern_Knopf_Click},
                       {"Löschen_Knopf", "Löschen", &Aufwendungen::Loeschen_Knopf_Click},
-                      {"Felder_Löschen_Knopf", "Felder löschen", &Aufwendungen::Felder_Loeschen_Knopf_Click}};
+                      {"Felder_Löschen_Knopf", "Felder löschen", &Aufwendungen::Felder_Loeschen_Knopf_Click},
+                      {"Einlesen_Knopf", "Beleg einlesen…", &Aufwendungen::Einlesen_Knopf_Click},
+                      {"Anzeigen_Knopf", "Beleg anzeigen", &Aufwendungen::Anzeigen_Knopf_Click}};
     int n = 0;
     for (const Op &op : ops) {
         auto *b = knopf(QString::fromUtf8(op.name), QString::fromUtf8(op.text), m_panel2);
@@ -129,6 +141,16 @@ void Aufwendungen::aufbauen()
         if (b->objectName() == QLatin1String("Speichern_Knopf"))
             m_speichernKnopf = b;
     }
+    m_lesefortschritt = new QProgressBar(m_panel3);
+    m_lesefortschritt->setObjectName(QStringLiteral("Lesefortschritt"));
+    m_lesefortschritt->setToolTip(QStringLiteral("Beleg wird gelesen"));
+    m_leseAbbrechen = knopf(QStringLiteral("Lesen_Abbrechen_Knopf"), QStringLiteral("Abbrechen"), m_panel3);
+    m_leseAbbrechen->setToolTip(QStringLiteral("das Einlesen der Belege abbrechen"));
+    connect(m_leseAbbrechen, &QPushButton::clicked, this, &Aufwendungen::Lesen_Abbrechen_Knopf_Click);
+    p3->addWidget(m_lesefortschritt, 1);
+    p3->addWidget(m_leseAbbrechen);
+    m_lesefortschritt->hide();
+    m_leseAbbrechen->hide();
     layout->addWidget(m_panel3);
 
     menueAufbauen(leiste);
@@ -297,6 +319,21 @@ void Aufwendungen::Hinzufuegen_Knopf_Click()
     einlesen();
     Felder_loeschen();
     m_eingabe->belegFokussieren();
+    antragsdatumHinweis();
+}
+
+bool Aufwendungen::positionHinzufuegen(const Rechnungsposition &r)
+{
+    if (!AufwendungenEingabe::pruefen(this, r))
+        return false;
+    m_tabelle.hinzufuegen(r);
+    einlesen();
+    antragsdatumHinweis();
+    return true;
+}
+
+void Aufwendungen::antragsdatumHinweis()
+{
     if (!GermanDate::isDate(m_antragsdatum->text()))
         Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Wichtiger Hinweis!"),
                          QStringLiteral("Sie haben noch kein Antragsdatum eingegeben!\r"
@@ -367,12 +404,12 @@ void Aufwendungen::einlesen()
     zeilen.reserve(m_tabelle.anzahl());
     for (const Rechnungsposition &r : m_tabelle.alle())
         zeilen.append(Summen::listenzeile(r));
-    // The fee check's reductions per receipt are not wired in yet: none.
+    // The expected refund per receipt, with the fee check's reduction of a read invoice.
     Bescheidaktionen::Erwartung erwartung = Bescheidaktionen::erwartung(m_hauptform, m_tabelle.alle());
     m_erwartetSumme->setText(Bescheidaktionen::summentext(erwartung));
     static_cast<Rechnungsliste *>(m_liste->model())
         ->setErwartung(std::move(erwartung.eingaben), std::move(erwartung.ergebnisse));
-    m_liste->setZeilen(std::move(zeilen));
+    m_liste->setZeilen(std::move(zeilen), m_tabelle.alle());
     m_liste->artAusblenden(m_pflegeantrag->isChecked());
     m_infozeile->setText(s.infozeile());
     if (m_tabelle.istLeer()) {
@@ -464,7 +501,15 @@ bool Aufwendungen::antragSpeichern()
         Antragsdatenbank::DB_Struktur(pfad);
         ok = Antragsdatenbank::speichern(pfad, k, kopf(), m_tabelle, &fehler);
     }
-    if (!ok)
+    if (ok) {
+        standMerken();
+        // Pictures no stored application and no receipt here uses go.
+        QSet<QString> hier;
+        for (const Rechnungsposition &r : m_tabelle.alle())
+            hier.insert(r.belegdatei);
+        Belegablage::aufraeumen(m_hauptform.datenverzeichnis(), pfad, hier);
+    }
+    else
         Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Warnung"),
                          QStringLiteral("Der Antrag konnte nicht gespeichert werden.\n"
                                         "Der bisher gespeicherte Stand ist unverändert.\n\nDatei: %1\nGrund: %2")
@@ -488,6 +533,38 @@ void Aufwendungen::Neu_Knopf_Click()
     for (QLineEdit *e : {m_bemerkungen, m_antragsdatum, m_eingereichtam, m_zurueckerhalten, m_unternummer,
                          m_abschlagDatum, m_abschlagHoehe})
         e->clear();
+    standMerken();
+}
+
+void Aufwendungen::standMerken()
+{
+    m_gemerkterKopf = kopf();
+    m_gemerktePositionen = m_tabelle.alle();
+}
+
+bool Aufwendungen::ungespeichert() const
+{
+    return !m_tabelle.istLeer() && (m_tabelle.alle() != m_gemerktePositionen || kopf() != m_gemerkterKopf);
+}
+
+void Aufwendungen::antragOeffnen(const QString &k)
+{
+    const QString offen = Antragsdatenbank::kennung(m_antragsdatum->text(), m_unternummer->text());
+    if (k.isEmpty() || (k == offen && !m_tabelle.istLeer()))
+        return;
+    if (ungespeichert()) {
+        const auto antwort = Dialoge::meldung(
+            this, QMessageBox::Question, QStringLiteral("Bitte bestätigen..."),
+            QStringLiteral("Die Belege des Antrags %1 sind noch nicht gespeichert.\n"
+                           "Vor dem Laden des Antrags %2 speichern?")
+                .arg(offen, k),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (antwort != QMessageBox::Save && antwort != QMessageBox::Discard)
+            return;
+        if (antwort == QMessageBox::Save && !antragSpeichern())
+            return;
+    }
+    antragLaden(k, false);
 }
 
 void Aufwendungen::Laden_Knopf_Click()
@@ -507,8 +584,17 @@ void Aufwendungen::antragLaden(const QString &k, bool hinzuladen)
     Antragsdatenbank::Geladen geladen;
     if (!Antragsdatenbank::laden(datenbankpfad(), k, &geladen))
         return;
-    if (geladen.kopf)
+    if (geladen.kopf) {
         setzeKopf(*geladen.kopf);
+    } else if (!hinzuladen && !geladen.positionen.isEmpty()) {
+        // Receipts stored without a header row stay under their own key.
+        Antragskopf eigener;
+        const QString datum = k.section(u'/', 0, 0);
+        eigener.Antragsdatum = datum == QLatin1String("ohne") ? QString() : datum;
+        eigener.Unternummer = k.section(u'/', 1);
+        eigener.AEuro = m_aEuro->isChecked();
+        setzeKopf(eigener);
+    }
     if (!geladen.positionen.isEmpty()) {
         if (!hinzuladen)
             m_tabelle.leeren();
@@ -517,6 +603,8 @@ void Aufwendungen::antragLaden(const QString &k, bool hinzuladen)
             m_tabelle.hinzufuegen(r);
     }
     einlesen();
+    if (!hinzuladen && !geladen.positionen.isEmpty())
+        standMerken();
 }
 
 void Aufwendungen::Antragsinfo_Knopf_Click()

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "ledger/Antragskopf.h"
+#include "ledger/Belegpruefung.h"
 #include "ledger/Rechnungspositionen.h"
 #include "shell/Maske.h"
 
 #include <QPointer>
+
+#include <atomic>
 
 class QAction;
 class QCheckBox;
@@ -12,6 +15,8 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
+class QProgressBar;
+class QThread;
 class QPushButton;
 class AufwendungenEingabe;
 class AufwendungenListe;
@@ -40,6 +45,22 @@ public:
     // replaces the header fields, its receipts replace the current ones
     // (or follow them when hinzuladen).
     void antragLaden(const QString &kennung, bool hinzuladen);
+    // Opens a stored application from the overview: the open application's
+    // row only brings the window forward; another row, while the receipts
+    // are not stored, first asks whether to store them.
+    void antragOeffnen(const QString &kennung);
+    // Receipts there whose state (or header) differs from what was last
+    // stored or loaded.
+    bool ungespeichert() const;
+
+    // Reads invoice files one after the other off the window's thread; each
+    // result waits in "Beleg prüfen".
+    void belegeEinlesen(const QStringList &dateien);
+    // Files still being read or waiting to be checked.
+    bool liestBelege() const;
+    // Adds a receipt as "Hinzufügen" does (same checks, messages and
+    // totals), without touching the entry fields; false when refused.
+    bool positionHinzufuegen(const Rechnungsposition &r);
 
     static QString titelOhnePflege() { return QStringLiteral("Zusammenstellung der Aufwendungen (ohne dauernde Pflege)"); }
     static QString titelPflege() { return QStringLiteral("Zusammenstellung der Aufwendungen für dauernde Pflege"); }
@@ -71,9 +92,14 @@ public Q_SLOTS:
     void Arztedit_Knopf_Click();
     void Import_Click();
     void Export_Click();
+    void Einlesen_Knopf_Click();
+    void Anzeigen_Knopf_Click();
+    void Lesen_Abbrechen_Knopf_Click();
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    void dragEnterEvent(QDragEnterEvent *ereignis) override;
+    void dropEvent(QDropEvent *ereignis) override;
 
 private:
     void aufbauen();
@@ -87,10 +113,19 @@ private:
     void antragsdatumGeaendert(const QString &text);
     void verlassen(QWidget *feld);
     void setzeKopf(const Antragskopf &k);
+    void standMerken();
+    void antragsdatumHinweis();
+    void naechsteLesung();
+    void gelesenePruefen();
+    bool belegUebernehmen(Rechnungsposition r, const QString &datei);
+    void belegZeigen(int p);
     QString datenbankpfad() const;
     QString aerztepfad() const;
 
     Rechnungspositionen m_tabelle;
+    // What was last stored or loaded.
+    Antragskopf m_gemerkterKopf;
+    QVector<Rechnungsposition> m_gemerktePositionen;
     AufwendungenListe *m_liste = nullptr;
     QLabel *m_infozeile = nullptr;
     QLabel *m_erwartetSumme = nullptr; // the expected refund of all receipts
@@ -113,6 +148,17 @@ private:
     QPushButton *m_speichernKnopf = nullptr;
     QAction *m_menueSpeichern = nullptr;
     QAction *m_menueExport = nullptr;
+
+    // Reading invoices.
+    QStringList m_leseliste;
+    QList<Belegpruefung::Lesung> m_gelesen;
+    QPointer<QThread> m_leser;
+    std::atomic_bool m_abbrechen{false};
+    bool m_liest = false;
+    bool m_prueft = false;
+    QProgressBar *m_lesefortschritt = nullptr;
+    QPushButton *m_leseAbbrechen = nullptr;
+    QPointer<QDialog> m_belegansicht;
 
     QPointer<LadenForm> m_ladenForm;
     QPointer<Numerierenform> m_numerierenform;

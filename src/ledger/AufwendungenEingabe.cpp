@@ -122,6 +122,9 @@ Rechnungsposition AufwendungenEingabe::eintrag() const
     r.faelligam = m_faelligam->text();
     r.Arzt = m_arzt->currentText();
     r.Rechnungsnummer = m_rechnungsnummer->text();
+    r.belegdatei = m_belegdatei;
+    r.befunde = m_befunde;
+    r.kuerzung = m_kuerzung;
     return r;
 }
 
@@ -143,22 +146,37 @@ void AufwendungenEingabe::zeigen(const Rechnungsposition &r)
     m_erstattung->setText(GermanMoney::format(r.Erstattung));
     m_erstattungV->setText(GermanMoney::format(r.ErstattungV));
     m_euro->setChecked(r.euro);
+    m_belegdatei = r.belegdatei;
+    m_befunde = r.befunde;
+    m_kuerzung = r.kuerzung;
 }
 
-bool AufwendungenEingabe::pruefen()
+namespace {
+bool melden(QWidget *fenster, const QString &datum, const QString &empfaenger, const QString &art)
 {
     const char *fehler = nullptr;
-    if (!GermanDate::isDate(m_datum->text()))
+    if (!GermanDate::isDate(datum))
         fehler = "Datum ist ungültig!";
-    else if (m_empfaenger->currentText().isEmpty())
+    else if (empfaenger.isEmpty())
         fehler = "Empfänger muss angegeben werden!";
-    else if (m_artListe->currentText().isEmpty())
+    else if (art.isEmpty())
         fehler = "Art der Leistung muss angegeben werden!";
     if (!fehler)
         return true;
-    Dialoge::meldung(parentWidget(), QMessageBox::Critical, QStringLiteral("Eingabefehler!"), QString::fromUtf8(fehler),
+    Dialoge::meldung(fenster, QMessageBox::Critical, QStringLiteral("Eingabefehler!"), QString::fromUtf8(fehler),
                      QMessageBox::Ok);
     return false;
+}
+} // namespace
+
+bool AufwendungenEingabe::pruefen()
+{
+    return melden(parentWidget(), m_datum->text(), m_empfaenger->currentText(), m_artListe->currentText());
+}
+
+bool AufwendungenEingabe::pruefen(QWidget *fenster, const Rechnungsposition &r)
+{
+    return melden(fenster, r.Datum.getrimmt(), r.Empfaenger.getrimmt(), r.Art.getrimmt());
 }
 
 void AufwendungenEingabe::felderLoeschen(bool pflege)
@@ -168,6 +186,9 @@ void AufwendungenEingabe::felderLoeschen(bool pflege)
         e->clear();
     leeren(m_artListe);
     leeren(m_arzt);
+    m_belegdatei.clear();
+    m_befunde.clear();
+    m_kuerzung = 0;
     if (pflege)
         m_artListe->setEditText(QStringLiteral("Pflege"));
 }

@@ -27,6 +27,8 @@ public:
     void zeigen(const Rechnungsposition &r);
     // Date, person and cost type present; otherwise says which is missing.
     bool pruefen();
+    // The same checks for a receipt from elsewhere; the message over fenster.
+    static bool pruefen(QWidget *fenster, const Rechnungsposition &r);
 
     // Clears the receipt fields, keeping the person ("Pflege" stays as the
     // cost type of a care application).
@@ -62,6 +64,10 @@ private:
     void verlassen(QWidget *feld);
 
     Hauptform &m_hauptform;
+    // The picture link of the receipt shown with "Bearbeiten", kept by "Ändern".
+    QString m_belegdatei;
+    QString m_befunde;
+    double m_kuerzung = 0;
     QLineEdit *m_beleg = nullptr;
     QLineEdit *m_datum = nullptr;
     QComboBox *m_empfaenger = nullptr;

@@ -3,12 +3,67 @@
 #include "ledger/Rechnungsliste.h"
 
 #include <QHeaderView>
+#include <QIcon>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
+
+// The list's rows with the marks of receipts that keep a picture or have
+// findings of the fee check.
+class MarkierteRechnungsliste : public Rechnungsliste
+{
+public:
+    using Rechnungsliste::Rechnungsliste;
+    struct Marke
+    {
+        bool bild = false;
+        QString befunde;
+    };
+    QVector<Marke> marken;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (index.column() == 0 && index.row() < marken.size()) {
+            const Marke &m = marken.at(index.row());
+            if (role == Qt::DecorationRole && (m.bild || !m.befunde.isEmpty()))
+                return symbol(m.bild, !m.befunde.isEmpty());
+            if (role == Qt::ToolTipRole && (m.bild || !m.befunde.isEmpty())) {
+                QString t = m.bild ? QStringLiteral("Bild des Belegs gespeichert (Doppelklick zeigt es)") : QString();
+                if (!m.befunde.isEmpty())
+                    t += (t.isEmpty() ? QString() : QStringLiteral("\n\n")) + QStringLiteral("Hinweise der Gebührenprüfung:\n")
+                         + m.befunde;
+                return t;
+            }
+        }
+        return Rechnungsliste::data(index, role);
+    }
+
+    // A small sheet; with findings a red corner.
+    static QIcon symbol(bool bild, bool befunde)
+    {
+        QPixmap p(14, 14);
+        p.fill(Qt::transparent);
+        QPainter m(&p);
+        m.setRenderHint(QPainter::Antialiasing);
+        m.setPen(QPen(QColor(60, 60, 60), 1));
+        m.setBrush(bild ? QColor(255, 255, 255) : QColor(230, 230, 230));
+        m.drawRect(QRectF(2.5, 1.5, 9, 11));
+        if (bild)
+            for (int y = 4; y <= 10; y += 3)
+                m.drawLine(QPointF(4.5, y + 0.5), QPointF(9.5, y + 0.5));
+        if (befunde) {
+            m.setPen(Qt::NoPen);
+            m.setBrush(QColor(200, 30, 30));
+            m.drawEllipse(QRectF(7, 7, 7, 7));
+        }
+        return QIcon(p);
+    }
+};
 
 AufwendungenListe::AufwendungenListe(QWidget *parent) : QTableView(parent)
 {
     setObjectName(QStringLiteral("Liste"));
-    m_modell = new Rechnungsliste(this);
+    m_modell = new MarkierteRechnungsliste(this);
     setModel(m_modell);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -19,11 +74,19 @@ AufwendungenListe::AufwendungenListe(QWidget *parent) : QTableView(parent)
     for (int i = 0; i < 7; ++i)
         setColumnWidth(i, spalten[i]);
     setColumnWidth(Rechnungsliste::Arzt, 200);
-    connect(this, &QTableView::doubleClicked, this, [this] { Q_EMIT bearbeiten(false); });
+    connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex &i) {
+        if (i.column() == 0 && i.row() < m_modell->marken.size() && m_modell->marken.at(i.row()).bild)
+            Q_EMIT bildZeigen(i.row() + 1);
+        else
+            Q_EMIT bearbeiten(false);
+    });
 }
 
-void AufwendungenListe::setZeilen(QVector<QStringList> zeilen)
+void AufwendungenListe::setZeilen(QVector<QStringList> zeilen, const QVector<Rechnungsposition> &positionen)
 {
+    m_modell->marken.clear();
+    for (const Rechnungsposition &r : positionen)
+        m_modell->marken.append({!r.belegdatei.isEmpty(), r.befunde});
     m_modell->setZeilen(std::move(zeilen));
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ledger/Rechnungsposition.h"
+
 #include <QStringList>
 #include <QTableView>
 #include <QVector>
 
-class Rechnungsliste;
+class MarkierteRechnungsliste;
 
 // The ledger's list of receipts: one row per receipt as the totals build
 // it; Enter or a double click asks to edit the current row (per Enter the
@@ -15,7 +17,9 @@ class AufwendungenListe : public QTableView
 public:
     explicit AufwendungenListe(QWidget *parent = nullptr);
 
-    void setZeilen(QVector<QStringList> zeilen);
+    // The rows, and the receipts they show: one with a picture is marked
+    // in its first cell, one with findings too (the findings as tool tip).
+    void setZeilen(QVector<QStringList> zeilen, const QVector<Rechnungsposition> &positionen = {});
     int anzahl() const;
     // 1-based, 0 when the list has no cursor row.
     int aktuelleZeile() const;
@@ -24,10 +28,12 @@ public:
 
 Q_SIGNALS:
     void bearbeiten(bool perTaste);
+    // A double click on the picture mark of receipt p (from 1).
+    void bildZeigen(int p);
 
 protected:
     void keyPressEvent(QKeyEvent *ereignis) override;
 
 private:
-    Rechnungsliste *m_modell = nullptr;
+    MarkierteRechnungsliste *m_modell = nullptr;
 };

@@ -104,6 +104,11 @@ void Aufwendungen::menueAufbauen(QMenuBar *leiste)
             &Aufwendungen::Loeschen_Knopf_Click);
     eintrag(positionen, QStringLiteral("MenüFelderLöschen"), QStringLiteral("&Felder löschen"),
             &Aufwendungen::Felder_Loeschen_Knopf_Click);
+    eintrag(positionen, QStringLiteral("MenüBelegEinlesen"), QStringLiteral("Beleg &einlesen…"),
+            &Aufwendungen::Einlesen_Knopf_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    eintrag(positionen, QStringLiteral("MenüBelegAnzeigen"), QStringLiteral("Beleg an&zeigen"),
+            &Aufwendungen::Anzeigen_Knopf_Click);
     positionen->addSeparator();
     eintrag(positionen, QStringLiteral("MenüRechnungsliste"), QStringLiteral("&Rechnungsliste"),
             [this] { m_liste->setFocus(); });

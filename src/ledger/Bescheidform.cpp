@@ -73,9 +73,10 @@ QVector<Erstattungserwartung::Eingabe> Bescheidform::eingaben(const QVector<Rech
         e.rechnung = r.Rechnung;
         e.versicherung = r.Versicherung;
         e.datum = GermanDate::parse(r.Datum.getrimmt()).value_or(QDate());
-        const auto k = kuerzungen.value(r.Beleg);
+        // The fee check's reduction of a read invoice, unless given otherwise.
+        const auto k = kuerzungen.value(r.Beleg, {r.kuerzung, r.befunde});
         e.kuerzung = k.first;
-        e.kuerzungsgrund = k.second;
+        e.kuerzungsgrund = k.second.trimmed().replace(u'\n', QStringLiteral("; "));
         liste.append(e);
     }
     return liste;

@@ -43,6 +43,13 @@ struct Rechnungsposition
     FesterText<10> bezahltam;
     FesterText<10> faelligam;
     FesterText<15> Rechnungsnummer;
+    // A receipt read from an invoice file: the file's name in the data
+    // directory's "belege" folder, the fee check's findings (one per line)
+    // and the amount the check does not recognise (sum over the findings
+    // with a recognised amount of line amount minus that amount).
+    QString belegdatei;
+    QString befunde;
+    double kuerzung = 0;
 
     bool operator==(const Rechnungsposition &o) const = default;
 

@@ -65,7 +65,9 @@ void Widerspruch::ausBescheid(const Bescheid &bescheid, const QVector<Rechnungsp
         b.erwartet = z->erwartet;
         b.erstattet = z->erstattet;
         b.bescheidgrund = z->grund.trimmed();
-        b.gebuehrengrund = gebuehrengruende.value(r.Beleg).trimmed();
+        b.gebuehrengrund = gebuehrengruende.value(r.Beleg, r.kuerzung > 0 ? r.befunde : QString())
+                               .trimmed()
+                               .replace(u'\n', QStringLiteral("; "));
         belege.append(b);
     }
 }
@@ -103,7 +105,7 @@ QString Widerspruch::entwurf() const
         if (!b.bescheidgrund.isEmpty())
             t << QStringLiteral("   Begründung im Bescheid: ") + b.bescheidgrund;
         if (!b.gebuehrengrund.isEmpty())
-            t << QStringLiteral("   Begründung in der Rechnung: ") + b.gebuehrengrund;
+            t << QStringLiteral("   Zur Gebührenprüfung: ") + b.gebuehrengrund;
         t << QString();
     }
     if (belege.size() > 1)

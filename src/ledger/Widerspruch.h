@@ -27,7 +27,7 @@ public:
         double erstattet = 0;
         bool dm = false;
         QString bescheidgrund;  // the office's reason for the cut
-        QString gebuehrengrund; // for a fee cut: what the invoice line gives as its reason
+        QString gebuehrengrund; // for a fee cut: the fee check's findings on the invoice lines
     };
 
     QStringList absender;       // name, street, town of the applicant
@@ -43,7 +43,8 @@ public:
     // The applicant's and the office's data from the field store.
     void ausFeldern(const Feldtabelle &felder);
     // The cut receipts of a decision; the expectation comes from the decision.
-    // fee reasons: per receipt number, the fee check's text (may be empty).
+    // Fee reasons: per receipt number, a text in place of the receipt's own
+    // findings of the fee check.
     void ausBescheid(const Bescheid &bescheid, const QVector<Rechnungsposition> &positionen,
                      const QHash<int, QString> &gebuehrengruende = {});
 

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace receipts {
 
 // Checks the fee lines of an invoice against the fee schedules of
@@ -29,6 +31,9 @@ public:
     bool bekannt(Gebuehrenordnung ordnung, const QString &nummer) const;
 
 private:
+    std::optional<Befund> zeilePruefen(const Rechnungszeile &zeile) const;
+    std::optional<Befund> summePruefen(const Beleg &beleg) const;
+
     struct Daten;
     Daten *m_daten;
 };

@@ -309,8 +309,10 @@ void Gebuehrenordnung::zeileZeigen(int pos)
         m_bestimmung->setEnabled(false);
     } else {
         const Gebuehr &g = m_verzeichnis.zeile(pos);
-        m_nummer->setText(g.nummer);
-        m_punkte->setText(g.hatPunkte ? GermanMoney::plain(g.punkte) : QString());
+        m_nummer->setText(m_verzeichnis.anzeigeNummer(pos));
+        // The practitioners' maxima are stored as points only to share the
+        // arithmetic; their list gives amounts, so no points are shown.
+        m_punkte->setText(g.hatPunkte && m_code != QLatin1String("Y") ? GermanMoney::plain(g.punkte) : QString());
         m_schluessel->setText(g.schluessel);
         m_infotext->setPlainText(g.leistungstext);
         m_bestimmung->setEnabled(!g.bestimmung.isEmpty());
@@ -332,7 +334,7 @@ void Gebuehrenordnung::neuBerechnen()
     m_faktor->setText(e.faktor);
     m_schwellenwert->setText(e.schwellenwert);
     m_manuellwert->setText(e.manuellwert);
-    m_sucheNummer->setText(g.nummer);
+    m_sucheNummer->setText(m_verzeichnis.anzeigeNummer(m_pos));
 }
 
 void Gebuehrenordnung::waehrungGewaehlt()
@@ -377,7 +379,7 @@ void Gebuehrenordnung::addieren(int art)
     if (!betrag)
         return; // no amount shown (a manual factor that is no number)
     Gebuehrenliste &liste = Gebuehrenliste::programmlauf();
-    if (!liste.anhaengen(m_code, m_verzeichnis.zeile(m_pos).nummer, *betrag)) {
+    if (!liste.anhaengen(m_code, m_verzeichnis.anzeigeNummer(m_pos), *betrag)) {
         Dialoge::meldung(this, QMessageBox::Warning, QStringLiteral("Warnung!"),
                          QStringLiteral("Die Liste ist voll: mehr als %1 Beträge können nicht addiert werden. "
                                         "Mit \"Löschen\" oder \"Neu\" schaffen Sie Platz.")
@@ -421,8 +423,8 @@ void Gebuehrenordnung::listeZeigen()
 
 void Gebuehrenordnung::summeGeaendert()
 {
-    const QString s = m_summe->text().trimmed();
-    const bool frei = s.isEmpty() || GermanMoney::value(s) == 0.0;
+    // The currency may change only while no amount is in the list.
+    const bool frei = Gebuehrenliste::programmlauf().istLeer();
     for (QRadioButton *r : m_waehrung)
         r->setEnabled(frei);
 }

@@ -1,6 +1,7 @@
 #include "reference/Gebuehrenrechner.h"
 
 #include "base/GermanMoney.h"
+#include "reference/Gebuehrenregeln.h"
 
 double Gebuehrenrechner::schwellenfaktor(const QString &schluessel)
 {
@@ -21,12 +22,15 @@ Gebuehrenrechner::Ergebnis Gebuehrenrechner::berechnen(const QString &code, bool
 {
     Ergebnis e;
     const double korrektur = (code == QLatin1String("Z") && dm) ? DmKorrekturGoz : 0.0;
-    e.einfachwert = GermanMoney::format(punkte * punktwert - korrektur);
-    const double angezeigt = GermanMoney::value(e.einfachwert);
+    // Each amount is the exact product, rounded once after the factor.
+    const auto betrag = [&](double faktor) {
+        return GermanMoney::format(Gebuehrenregeln::aufCentRunden(punkte * punktwert * faktor - korrektur));
+    };
+    e.einfachwert = betrag(1.0);
     const double faktor = schwellenfaktor(schluessel);
     e.faktor = GermanMoney::plain(faktor);
-    e.schwellenwert = GermanMoney::format(angezeigt * faktor);
-    if (const auto m = GermanMoney::parse(manuellerFaktor))
-        e.manuellwert = GermanMoney::format(angezeigt * *m);
+    e.schwellenwert = faktor > 0.0 ? betrag(faktor) : GermanMoney::format(0.0);
+    if (const auto m = Gebuehrenregeln::faktorLesen(manuellerFaktor))
+        e.manuellwert = betrag(*m);
     return e;
 }

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The amounts of one fee number. The threshold and manual amounts start from
-// the simple amount as shown (rounded to the cent), not from the exact product.
+// The amounts of one fee number: points x point value x factor, each rounded
+// to the cent once, after the factor.
 class Gebuehrenrechner
 {
 public:
@@ -12,7 +12,7 @@ public:
         QString einfachwert;   // "#,##0.00"
         QString faktor;        // threshold factor, plain German number
         QString schwellenwert; // "#,##0.00"
-        QString manuellwert;   // "#,##0.00", empty when the factor is no number
+        QString manuellwert;   // "#,##0.00", empty when the typed factor is none (see Gebuehrenregeln::faktorLesen)
     };
 
     // Threshold factor of a key: b 2.3, e 1.0, l 1.8, m 1.15; anything else 0.

@@ -1,11 +1,15 @@
 #include "reference/Gebuehrenverzeichnis.h"
 
+#include "reference/Gebuehrenregeln.h"
 #include "shell/Datenbank.h"
+
+#include <QHash>
 
 bool Gebuehrenverzeichnis::laden(const QString &datenbankpfad, const QString &code, QString *fehler)
 {
     m_zeilen.clear();
     m_gefaltet.clear();
+    m_anzeige.clear();
     Datenbank db;
     if (!db.oeffnen(datenbankpfad, Datenbank::Modus::NurLesen, fehler))
         return false;
@@ -33,15 +37,35 @@ bool Gebuehrenverzeichnis::laden(const QString &datenbankpfad, const QString &co
         m_gefaltet.append(g.leistungstext.toCaseFolded());
         m_zeilen.append(std::move(g));
     }
+    // Numbers standing several times in one schedule get their place in it.
+    QHash<QString, int> wieOft;
+    for (const Gebuehr &g : std::as_const(m_zeilen))
+        ++wieOft[g.go + u'\t' + g.nummer];
+    QHash<QString, int> gezaehlt;
+    for (const Gebuehr &g : std::as_const(m_zeilen)) {
+        const QString k = g.go + u'\t' + g.nummer;
+        m_anzeige.append(wieOft.value(k) > 1 ? g.nummer + u'/' + QString::number(++gezaehlt[k]) : g.nummer);
+    }
     return true;
 }
 
 int Gebuehrenverzeichnis::nummerSuchen(const QString &nummer) const
 {
+    const QString gesucht = Gebuehrenregeln::nummerSchluessel(nummer);
+    if (gesucht.isEmpty())
+        return -1;
     for (int i = 0; i < anzahl(); ++i)
-        if (m_zeilen.at(i).nummer == nummer)
+        if (Gebuehrenregeln::nummerSchluessel(m_anzeige.at(i)) == gesucht)
+            return i;
+    for (int i = 0; i < anzahl(); ++i)
+        if (Gebuehrenregeln::nummerSchluessel(m_zeilen.at(i).nummer) == gesucht)
             return i;
     return -1;
+}
+
+QString Gebuehrenverzeichnis::anzeigeNummer(int i) const
+{
+    return m_anzeige.at(i);
 }
 
 int Gebuehrenverzeichnis::textSuchen(const QString &text, int von, bool vorwaerts) const

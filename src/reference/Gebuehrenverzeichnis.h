@@ -20,8 +20,13 @@ public:
     bool istLeer() const { return m_zeilen.isEmpty(); }
     const Gebuehr &zeile(int i) const { return m_zeilen.at(i); }
 
-    // First row with exactly this number, or -1.
+    // The row with this number, matched without regard to case, blanks and
+    // leading zeros ("k 1" finds "K 1", "10" finds "0010"); a number that
+    // stands several times is reached as "11.2/2" for its second row, and
+    // plainly for its first. -1 when there is none.
     int nummerSuchen(const QString &nummer) const;
+    // The number as shown and listed: with "/n" when it stands several times.
+    QString anzeigeNummer(int i) const;
     // The next row after (vorwaerts) or before the row von whose service text
     // contains text, ignoring case; -1 when there is none.
     int textSuchen(const QString &text, int von, bool vorwaerts) const;
@@ -29,4 +34,5 @@ public:
 private:
     QVector<Gebuehr> m_zeilen;
     QStringList m_gefaltet; // service texts, case-folded, for the text search
+    QStringList m_anzeige;  // numbers as shown, see anzeigeNummer()
 };

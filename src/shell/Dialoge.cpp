@@ -52,14 +52,14 @@ QMessageBox::StandardButton Dialoge::meldung(QWidget *parent, QMessageBox::Icon 
     return antwort;
 }
 
-QString Dialoge::dateiOeffnen(QWidget *parent, const QString &titel, const QString &vorschlag)
+QString Dialoge::dateiOeffnen(QWidget *parent, const QString &titel, const QString &vorschlag, const QString &filter)
 {
     Zustand &z = zustand();
     if (!z.dateien.isEmpty())
         return z.dateien.dequeue();
     if (z.test)
         return {};
-    return QFileDialog::getOpenFileName(parent, titel, vorschlag);
+    return QFileDialog::getOpenFileName(parent, titel, vorschlag, filter);
 }
 
 QString Dialoge::dateiSpeichern(QWidget *parent, const QString &titel, const QString &vorschlag)

@@ -27,7 +27,8 @@ public:
                                                QMessageBox::StandardButtons knoepfe = QMessageBox::Ok,
                                                QMessageBox::StandardButton vorgabe = QMessageBox::NoButton);
     // Empty text when the user cancels.
-    static QString dateiOeffnen(QWidget *parent, const QString &titel, const QString &vorschlag = {});
+    static QString dateiOeffnen(QWidget *parent, const QString &titel, const QString &vorschlag = {},
+                                const QString &filter = {});
     static QString dateiSpeichern(QWidget *parent, const QString &titel, const QString &vorschlag = {});
     // Shows a dialog modally and returns its result code.
     static int ausfuehren(QDialog *dialog);

@@ -11,6 +11,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -28,6 +32,30 @@ void bild(QWidget *w, const QString &name)
 {
     TestUmgebung::bild(w, name);
 }
+
+// A one-page doctor's invoice with a text layer.
+void rechnungSchreiben(const QString &datei)
+{
+    QPdfWriter pdf(datei);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setResolution(300);
+    QPainter p(&pdf);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    const QStringList zeilen = {
+        "Dr. med. Anna Beispiel, Fachärztin für Allgemeinmedizin", "Musterstraße 1, 40210 Düsseldorf", "",
+        "Herrn Max Mustermann, Lindenweg 2, 40211 Düsseldorf", "", "Rechnung", "Rechnungsnummer: R-2024-017",
+        "Rechnungsdatum: 15.03.2024", "Patient: Max Mustermann, geb. 01.01.1970", "",
+        "Datum        GOÄ-Nr.  Leistung                         Faktor   Betrag",
+        "12.03.2024   1        Beratung                          2,3      10,72 €",
+        "12.03.2024   5        Symptombezogene Untersuchung      2,3      10,72 €", "",
+        "Rechnungsbetrag: 21,44 €"};
+    int y = 300;
+    for (const QString &z : zeilen) {
+        p.drawText(250, y, z);
+        y += 60;
+    }
+}
+
 } // namespace
 
 class TestAufwendungen : public QObject
@@ -120,6 +148,59 @@ private Q_SLOTS:
         m_a = nullptr;
         m_h.reset();
         Dialoge::zuruecksetzen();
+    }
+
+    // A dropped invoice is read off the window's thread and, taken over in
+    // "Beleg prüfen", stands in the list as a receipt with its picture; a
+    // damaged file is refused with a message and changes nothing.
+    void belegEinlesen_data()
+    {
+        QTest::addColumn<bool>("kaputt");
+        QTest::newRow("Rechnung") << false;
+        QTest::newRow("beschädigt") << true;
+    }
+    void belegEinlesen()
+    {
+        QFETCH(bool, kaputt);
+        starten(QStringLiteral("Standardantrag"), {QStringLiteral("1Vorname:=Max"),
+                                                   QStringLiteral("1Nachname:=Mustermann"),
+                                                   QStringLiteral("1Ehegattenvorname:=Eva")});
+        oeffnen();
+        const QString datei = TestUmgebung::neuesVerzeichnis(QStringLiteral("eingang")) + QStringLiteral("rechnung.pdf");
+        if (kaputt) {
+            QFile f(datei);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("%PDF-1.4\n1 0 obj << /Type /Cat") > 0);
+        } else {
+            rechnungSchreiben(datei);
+        }
+        bool geprueft = false;
+        Dialoge::dialogAntwort([&geprueft](QDialog *d) {
+            geprueft = d->objectName() == QLatin1String("Belegpruefung");
+            bild(d, QStringLiteral("belegpruefung"));
+            d->findChild<QPushButton *>(QStringLiteral("BP_Uebernehmen"))->click();
+            return d->result();
+        });
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(datei)});
+        QDragEnterEvent hinein(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(m_a, &hinein);
+        QVERIFY(hinein.isAccepted());
+        QDropEvent ablegen(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(m_a, &ablegen);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_a->liestBelege(), 20000);
+        QCOMPARE(geprueft, !kaputt);
+        QCOMPARE(anzahl(), kaputt ? 0 : 1);
+        QCOMPARE(QDir(m_dir + QStringLiteral("belege")).exists(), !kaputt);
+        if (kaputt) {
+            QVERIFY(Dialoge::letzteMeldung().text.startsWith(QStringLiteral("Der Beleg kann nicht eingelesen werden.")));
+            return;
+        }
+        QCOMPARE(zelle(0, 1).trimmed(), QStringLiteral("15.03.2024"));
+        QCOMPARE(zelle(0, 2).trimmed(), QStringLiteral("A"));
+        QCOMPARE(zelle(0, 3).trimmed(), QStringLiteral("AB"));
+        QCOMPARE(zelle(0, 4), QStringLiteral("21,44"));
+        QVERIFY(liste()->model()->index(0, 0).data(Qt::DecorationRole).isValid());
+        bild(m_a, QStringLiteral("aufwendungen-beleg"));
     }
 
     void ladenUndAktivieren()

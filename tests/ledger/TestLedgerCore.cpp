@@ -7,6 +7,7 @@
 #include "ledger/Widerspruch.h"
 #include "fields/Feldtabelle.h"
 #include "ledger/Antragsdatenbank.h"
+#include "ledger/Belegablage.h"
 #include "ledger/Kostenarten.h"
 #include "ledger/LbvPruefung.h"
 #include "ledger/Rechnungspositionen.h"
@@ -88,6 +89,8 @@ private Q_SLOTS:
     void datenbankRundreise();
     void datenbankSchluessel();
     void datenbankStruktur();
+    void belegbilder_data();
+    void belegbilder();
     void datenbankTransaktion();
     void datenbankListe();
     void kaputteDatenbanken_data();
@@ -490,6 +493,65 @@ void TestLedgerCore::datenbankStruktur()
     QVERIFY(Antragsdatenbank::laden(alt, QStringLiteral("k"), &g));
     QCOMPARE(g.positionen.size(), 1);
     QCOMPARE(g.positionen.first().faelligam.getrimmt(), QString());
+}
+
+// A receipt's picture link follows it through the table operations and a
+// store and load; a picture no receipt uses any more is removed.
+void TestLedgerCore::belegbilder_data()
+{
+    QTest::addColumn<QString>("schritt");
+    QTest::addColumn<int>("platz"); // where the receipt with picture stands afterwards
+    QTest::addColumn<bool>("bildBleibt");
+    QTest::newRow("speichern") << "" << 1 << true;
+    QTest::newRow("sortieren") << "sortieren" << 2 << true;
+    QTest::newRow("numerieren") << "numerieren" << 1 << true;
+    QTest::newRow("einfügen") << "einfuegen" << 2 << true;
+    QTest::newRow("löschen") << "loeschen" << 0 << false;
+}
+
+void TestLedgerCore::belegbilder()
+{
+    QFETCH(QString, schritt);
+    QFETCH(int, platz);
+    QFETCH(bool, bildBleibt);
+    const QString pfad = neueDatenbank();
+    const QString daten = QFileInfo(pfad).absolutePath() + u'/';
+    const QString quelle = daten + QStringLiteral("rechnung.png");
+    QFile f(quelle);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("kein echtes Bild") > 0);
+    f.close();
+    Rechnungsposition mitBild = beleg(QStringLiteral("A"), QStringLiteral("03.01.2024"));
+    mitBild.belegdatei = Belegablage::ablegen(daten, quelle);
+    QCOMPARE(Belegablage::ablegen(daten, quelle), mitBild.belegdatei); // stored once
+    mitBild.befunde = QStringLiteral("Position 1 (GOÄ 5): Faktor über 2,3 ohne Begründung");
+    mitBild.kuerzung = 4.56;
+    Rechnungspositionen t;
+    t.hinzufuegen(mitBild);
+    t.hinzufuegen(beleg(QStringLiteral("E"), QStringLiteral("01.01.2024")));
+    t.hinzufuegen(beleg(QStringLiteral("A"), QStringLiteral("02.01.2024")));
+    if (schritt == QLatin1String("sortieren"))
+        t.sortieren();
+    else if (schritt == QLatin1String("numerieren"))
+        QVERIFY(t.numerieren(7));
+    else if (schritt == QLatin1String("einfuegen"))
+        t.einfuegen(1, beleg(QStringLiteral("K1"), QStringLiteral("05.01.2024")));
+    else if (schritt == QLatin1String("loeschen"))
+        t.loeschen(1);
+    QVERIFY(Antragsdatenbank::speichern(pfad, QStringLiteral("01.02.2024"), {}, t));
+    Belegablage::aufraeumen(daten, pfad, {});
+    Antragsdatenbank::Geladen g;
+    QVERIFY(Antragsdatenbank::laden(pfad, QStringLiteral("01.02.2024"), &g));
+    for (int i = 1; i <= g.positionen.size(); ++i) {
+        const Rechnungsposition &r = g.positionen.at(i - 1);
+        QCOMPARE(r.belegdatei, i == platz ? mitBild.belegdatei : QString());
+        QCOMPARE(r.kuerzung, i == platz ? 4.56 : 0.0);
+        QCOMPARE(r.befunde, i == platz ? mitBild.befunde : QString());
+    }
+    const auto verweise = Antragsdatenbank::belegverweise(pfad);
+    QCOMPARE(verweise.size(), platz > 0 ? 1 : 0);
+    if (platz > 0)
+        QCOMPARE(verweise.first().lfdNr, platz);
+    QCOMPARE(QFileInfo::exists(Belegablage::pfad(daten, mitBild.belegdatei)), bildBleibt);
 }
 
 void TestLedgerCore::datenbankTransaktion()
@@ -930,7 +992,7 @@ void TestLedgerCore::widerspruchBrief()
           QStringLiteral("Beihilfebescheid vom 28.03.2024"),
           QStringLiteral("Beleg 1 vom 10.01.2024, Dr. Zahn: Rechnung 300,00 €, erwartete Beihilfe 150,00 €, erstattet "
                          "100,00 €"),
-          QStringLiteral("Begründung in der Rechnung: Faktor 3,5: besondere Schwierigkeit"),
+          QStringLiteral("Zur Gebührenprüfung: Faktor 3,5: besondere Schwierigkeit"),
           QStringLiteral("Beleg 2 vom 11.01.2024, Praxis Heil: Rechnung 90,00 €, erwartete Beihilfe 45,00 €, erstattet "
                          "30,00 €"),
           QStringLiteral("Insgesamt fehlen 65,00 €"), QStringLiteral("Erika Muster")})

@@ -4,6 +4,7 @@
 #include "ledger/Antragsuebersicht.h"
 #include "ledger/Aufwendungen.h"
 #include "ledger/Jahresdiagrammansicht.h"
+#include "shell/Datenbank.h"
 #include "shell/Dialoge.h"
 #include "shell/Hauptform.h"
 #include "base/GermanDate.h"
@@ -178,6 +179,60 @@ private Q_SLOTS:
         QCOMPARE(a->rechnungspositionen().anzahl(), 2);
         QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("Antragsdatum"))->text(), QStringLiteral("01.03.2024"));
         QCOMPARE(m_h->mdiArea()->activeSubWindow()->widget(), a);
+    }
+
+    // A double click in the overview never loses receipts not yet stored,
+    // and receipts without a header load under their own key.
+    void doppelklickSchuetztUngespeicherte_data()
+    {
+        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<bool>("getippt");
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<int>("fragen");
+        QTest::addColumn<int>("belege");
+        QTest::addColumn<QString>("antragsdatum");
+        QTest::newRow("geöffneter Antrag") << "01.03.2024" << true << int(QMessageBox::Discard) << 0 << 3 << "01.03.2024";
+        QTest::newRow("anderer, Abbrechen") << "01.02.2024" << true << int(QMessageBox::Cancel) << 1 << 3 << "01.03.2024";
+        QTest::newRow("anderer, Verwerfen") << "01.02.2024" << true << int(QMessageBox::Discard) << 1 << 1 << "01.02.2024";
+        QTest::newRow("ohne Kopf") << "05.05.2024" << false << int(QMessageBox::Cancel) << 0 << 1 << "05.05.2024";
+    }
+    void doppelklickSchuetztUngespeicherte()
+    {
+        QFETCH(QString, zeile);
+        QFETCH(bool, getippt);
+        QFETCH(int, antwort);
+        QFETCH(int, fragen);
+        QFETCH(int, belege);
+        QFETCH(QString, antragsdatum);
+        einrichten();
+        speichern(QStringLiteral("01.02.2024"), {}, {QStringLiteral("10.01.2024")}, true);
+        speichern(QStringLiteral("01.03.2024"), {}, {QStringLiteral("10.02.2024"), QStringLiteral("11.02.2024")}, true);
+        speichern(QStringLiteral("05.05.2024"), {}, {QStringLiteral("01.05.2024")}, true);
+        {
+            Datenbank db;
+            QVERIFY(db.oeffnen(m_dir + Antragsdatenbank::Dateiname));
+            QVERIFY(db.ausfuehren(QStringLiteral("delete from \"Anträge\" where Kennung = ?"), {"05.05.2024"}));
+        }
+        starten();
+        auto *a = qobject_cast<Aufwendungen *>(m_h->oeffnen(QStringLiteral("Aufwendungen")));
+        a->antragLaden(QStringLiteral("01.03.2024"), false);
+        if (getippt)
+            a->rechnungspositionen().hinzufuegen(a->rechnungspositionen().slot(1));
+        a->findChild<QAction *>(QStringLiteral("MenüAntragÜbersicht"))->trigger();
+        QTableView *liste = w<QTableView>(QStringLiteral("Antragsliste"));
+        QModelIndex ziel;
+        for (int r = 0; r < liste->model()->rowCount(); ++r)
+            if (liste->model()->index(r, 0).data().toString() == zeile)
+                ziel = liste->model()->index(r, 0);
+        QVERIFY(ziel.isValid());
+        Dialoge::zuruecksetzen();
+        if (fragen > 0)
+            Dialoge::antworte(QMessageBox::StandardButton(antwort));
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(ziel).center());
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(ziel).center());
+        QCOMPARE(Dialoge::protokoll().size(), fragen);
+        QCOMPARE(a->rechnungspositionen().anzahl(), belege);
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("Antragsdatum"))->text(), antragsdatum);
     }
 
     void kaputteDatenbank()

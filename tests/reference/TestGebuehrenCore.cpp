@@ -52,13 +52,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("faktor");
         QTest::addColumn<QString>("schwelle");
         QTest::addColumn<QString>("manuell");
-        // 5.82873 shows as 5,83; threshold and manual start from 5,83.
+        // Rounded once, after the factor: 150 x 5,82873 ct x 2,3 = 20,109 (not 8,74 x 2,3 = 20,10).
         QTest::newRow("GOÄ Euro b") << "Ä" << false << 100.0 << "b" << "1,8" << "5,83" << "2,3" << "13,41" << "10,49";
+        QTest::newRow("GOÄ Nr. 3 bei 2,3") << "Ä" << false << 150.0 << "b" << "2,3" << "8,74" << "2,3" << "20,11" << "20,11";
+        // A typed factor: comma or dot decimal mark, no grouping, above 0.
+        QTest::newRow("Faktor mit Punkt") << "Ä" << false << 150.0 << "b" << "2.300" << "8,74" << "2,3" << "20,11" << "20,11";
+        QTest::newRow("Faktor gruppiert") << "Ä" << false << 150.0 << "b" << "1.234,5" << "8,74" << "2,3" << "20,11" << "";
+        QTest::newRow("Faktor negativ") << "Ä" << false << 150.0 << "b" << "-1" << "8,74" << "2,3" << "20,11" << "";
         QTest::newRow("GOÄ Nr. 5 bei 2,3") << "Ä" << false << 80.0 << "b" << "2,3" << "4,66" << "2,3" << "10,72" << "10,72";
         QTest::newRow("GOÄ DM ohne Korrektur") << "Ä" << true << 100.0 << "l" << "1" << "11,40" << "1,8" << "20,52" << "11,40";
-        // 2.53 - 0.0049 = 2.5251
-        QTest::newRow("GOZ DM Korrektur") << "Z" << true << 23.0 << "b" << "1" << "2,53" << "2,3" << "5,82" << "2,53";
-        QTest::newRow("GOZ Euro ohne Korrektur") << "Z" << false << 100.0 << "b" << "3,5" << "5,62" << "2,3" << "12,93" << "19,67";
+        // 2.53 - 0.0049 = 2.5251; 5.819 - 0.0049 = 5.8141
+        QTest::newRow("GOZ DM Korrektur") << "Z" << true << 23.0 << "b" << "1" << "2,53" << "2,3" << "5,81" << "2,53";
+        QTest::newRow("GOZ Euro ohne Korrektur") << "Z" << false << 100.0 << "b" << "3,5" << "5,62" << "2,3" << "12,94" << "19,68";
         QTest::newRow("Labor m") << "Ä" << false << 100.0 << "m" << "1" << "5,83" << "1,15" << "6,70" << "5,83";
         QTest::newRow("nur einfach e") << "Y" << false << 214.455 << "e" << "1" << "12,50" << "1" << "12,50" << "12,50";
         QTest::newRow("unbekannter Schlüssel") << "Ä" << false << 100.0 << "x" << "1" << "5,83" << "0" << "0,00" << "5,83";
@@ -197,23 +202,33 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("nummer");
         QTest::addColumn<QString>("schluessel");
-        QTest::newRow("Beratung") << "1" << "b";
-        QTest::newRow("Liste A in B") << "2" << "l";
-        QTest::newRow("Liste A, Bereich") << "610" << "l";
-        QTest::newRow("neben Liste A") << "626" << "b";
-        QTest::newRow("Zuschlag B II") << "K 1" << "e";
-        QTest::newRow("Zuschlag B V") << "E" << "e";
-        QTest::newRow("Abschnitt E") << "500" << "l";
-        QTest::newRow("Abschnitt O") << "5000" << "l";
-        QTest::newRow("Abschnitt M") << "3550" << "m";
-        QTest::newRow("Nr. 437") << "437" << "m";
+        QTest::addColumn<QString>("code");
+        QTest::newRow("Beratung") << "1" << "b" << "";
+        QTest::newRow("Liste A in B") << "2" << "l" << "";
+        QTest::newRow("Liste A, Bereich") << "610" << "l" << "";
+        QTest::newRow("neben Liste A") << "626" << "b" << "";
+        QTest::newRow("Zuschlag B II") << "K 1" << "e" << "";
+        QTest::newRow("Zuschlag B V") << "E" << "e" << "";
+        QTest::newRow("Abschnitt E") << "500" << "l" << "";
+        QTest::newRow("Abschnitt O") << "5000" << "l" << "";
+        QTest::newRow("Abschnitt M") << "3550" << "m" << "";
+        QTest::newRow("Nr. 437") << "437" << "m" << "";
+        QTest::newRow("nur einfach, Anmerkung") << "52" << "e" << "";
+        QTest::newRow("nur einfach, C VIII") << "445" << "e" << "";
+        QTest::newRow("nur einfach, Abschnitt O") << "5483" << "e" << "";
+        QTest::newRow("605a in 605-617") << "605a" << "l" << "";
+        QTest::newRow("GOZ nur einfach") << "0500" << "e" << "Z";
     }
     void datenSchluessel()
     {
         QFETCH(QString, nummer);
-        static Gebuehrenverzeichnis v;
+        QFETCH(QString, code);
+        if (code.isEmpty())
+            code = QStringLiteral("Ä");
+        static QHash<QString, Gebuehrenverzeichnis> verzeichnisse;
+        Gebuehrenverzeichnis &v = verzeichnisse[code];
         if (v.istLeer())
-            QVERIFY(v.laden(tarvik(), QStringLiteral("Ä")));
+            QVERIFY(v.laden(tarvik(), code));
         const int i = v.nummerSuchen(nummer);
         QVERIFY(i >= 0);
         QTEST(v.zeile(i).schluessel, "schluessel");
@@ -229,7 +244,9 @@ private Q_SLOTS:
         for (int i = 0; i < qz.size(); ++i) {
             QCOMPARE(z.zeile(i).nummer, qz.at(i).at(0));
             QCOMPARE(z.zeile(i).punkte, qz.at(i).at(2).toDouble());
-            QCOMPARE(z.zeile(i).schluessel, QStringLiteral("b"));
+            // Only the microscope surcharge and the splint items 0500-0530 stay at the simple rate.
+            const bool einfach = qz.at(i).at(0) == QLatin1String("0110") || qz.at(i).at(0).startsWith(QLatin1String("05"));
+            QCOMPARE(z.zeile(i).schluessel, QLatin1String(einfach ? "e" : "b"));
         }
         // The practitioners' maxima come back to the cent at the euro point value.
         Gebuehrenverzeichnis y;

@@ -166,6 +166,42 @@ private Q_SLOTS:
         QVERIFY(waehrungFrei());
     }
 
+    // An item without points adds 0,00; the list is still not empty.
+    void waehrungssperreBeiNullbetrag()
+    {
+        oeffnen(QStringLiteral("GOZ"));
+        springen(QStringLiteral("0120"));
+        klicken(QStringLiteral("Addieren_Knopf"), 0);
+        QCOMPARE(w<QLabel>(QStringLiteral("Summe"))->text(), QStringLiteral("0,00"));
+        QVERIFY(!waehrungFrei());
+    }
+
+    void nummernsprung_data()
+    {
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("nummer");
+        QTest::addColumn<QString>("punkte");
+        QTest::newRow("Kleinschreibung, Leerzeichen") << "GOÄ" << "k1" << "K 1" << "120";
+        QTest::newRow("Buchstabe groß") << "GOÄ" << "250A" << "250a" << "40";
+        QTest::newRow("Labornummer") << "GOÄ" << " 3562.h1" << "3562.H1" << "40";
+        QTest::newRow("GOZ ohne Nullen") << "GOZ" << "10" << "0010" << "100";
+        QTest::newRow("GebüH doppelt, erste") << "Heilpraktiker" << "11.2" << "11.2/1" << "";
+        QTest::newRow("GebüH doppelt, zweite") << "Heilpraktiker" << "11.2/2" << "11.2/2" << "";
+    }
+    void nummernsprung()
+    {
+        QFETCH(QString, eintrag);
+        QFETCH(QString, eingabe);
+        oeffnen(eintrag);
+        springen(eingabe);
+        QTEST(text(QStringLiteral("Nummer")), "nummer");
+        QTEST(text(QStringLiteral("Punkte")), "punkte");
+        klicken(QStringLiteral("Addieren_Knopf"), 0);
+        auto *liste = w<QTableWidget>(QStringLiteral("Liste"));
+        QCOMPARE(liste->item(liste->rowCount() - 1, 0)->text().trimmed(), m_g->code() + u' ' + text(QStringLiteral("Nummer")));
+    }
+
     void listeUeberlebtSchliessen()
     {
         springen(QStringLiteral("1"));
