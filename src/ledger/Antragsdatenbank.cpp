@@ -1,5 +1,7 @@
 #include "ledger/Antragsdatenbank.h"
 
+#include "ledger/Bescheid.h"
+
 #include "shell/Datenbank.h"
 #include "base/GermanDate.h"
 #include "base/GermanMoney.h"
@@ -221,6 +223,7 @@ bool Antragsdatenbank::loeschen(Datenbank &db, const QString &kennung)
         return false;
     if (!db.ausfuehren(QStringLiteral("delete from \"Anträge\" where Kennung = ?"), {kennung})
         || !db.ausfuehren(QStringLiteral("delete from Rechnungen where Kennung = ?"), {kennung})
+        || !Bescheid::loeschen(db, kennung)
         || (db.hatTabelle(QStringLiteral("Belegdateien"))
             && !db.ausfuehren(QStringLiteral("delete from Belegdateien where Kennung = ?"), {kennung}))) {
         db.transaktionVerwerfen();

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -128,6 +129,7 @@ void Antragsuebersicht::aufbauen()
     connect(m_frist, &QSpinBox::valueChanged, this, [this](int monate) {
         Uebersicht::setFristMonate(monate);
         m_fristen->setInhalt(m_uebersicht.fristenInhalt(QDate::currentDate(), monate));
+        fristenhinweisZeigen(m_hauptform, m_uebersicht);
     });
 
     // Years.
@@ -161,6 +163,16 @@ void Antragsuebersicht::aufbauen()
     connect(m_status, &QComboBox::currentIndexChanged, this, &Antragsuebersicht::filterAnwenden);
     connect(m_jahr, &QComboBox::currentIndexChanged, this, &Antragsuebersicht::filterAnwenden);
     connect(m_antragsliste, &QTableView::doubleClicked, this, &Antragsuebersicht::laden);
+}
+
+void Antragsuebersicht::fristenhinweisZeigen(Hauptform &hauptform, const Uebersicht &uebersicht)
+{
+    const int n = uebersicht.baldAblaufend(QDate::currentDate(), Uebersicht::fristMonate());
+    QStatusBar *zeile = hauptform.statusBar();
+    if (n > 0)
+        zeile->showMessage(Uebersicht::fristenhinweis(n));
+    else if (zeile->currentMessage().contains(QStringLiteral("die Antragsfrist")))
+        zeile->clearMessage();
 }
 
 void Antragsuebersicht::aktivieren()
@@ -231,14 +243,17 @@ void Antragsuebersicht::filterAnwenden()
 
 void Antragsuebersicht::summeZeigen()
 {
-    double offen = 0;
+    // The rows show rounded amounts; the total adds what they show.
+    qint64 offen = 0;
     for (int r = 0; r < m_filter->rowCount(); ++r)
-        offen += m_filter->index(r, Uebersicht::OffenSpalte).data(Uebersichtstabelle::SortierRolle).toDouble();
+        offen += Uebersicht::cent(
+            m_filter->index(r, Uebersicht::OffenSpalte).data(Uebersichtstabelle::SortierRolle).toDouble());
     const int n = m_filter->rowCount();
     m_summe->setText(QStringLiteral("%1 %2, noch offen: %3 € (alle Beträge in Euro)")
                          .arg(n)
                          .arg(n == 1 ? QStringLiteral("Antrag") : QStringLiteral("Anträge"))
-                         .arg(GermanMoney::format(offen)));
+                         .arg(GermanMoney::format(double(offen) / 100)));
+    m_summe->setToolTip(Uebersicht::offenErklaerung());
 }
 
 void Antragsuebersicht::jahreZeigen()

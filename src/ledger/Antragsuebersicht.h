@@ -29,6 +29,9 @@ public:
     void aktivieren() override;
     QSize sizeHint() const override { return {1100, 620}; }
     const Uebersicht &uebersicht() const { return m_uebersicht; }
+    // The main window's status line about receipts near their deadline, for
+    // the deadline now set; an earlier hint goes when none is left.
+    static void fristenhinweisZeigen(Hauptform &hauptform, const Uebersicht &uebersicht);
 
 public Q_SLOTS:
     void Exportieren_Knopf_Click();

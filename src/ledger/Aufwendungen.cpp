@@ -1,5 +1,8 @@
 #include "ledger/Aufwendungen.h"
 
+#include "ledger/Bescheidaktionen.h"
+#include "ledger/Rechnungsliste.h"
+
 #include "base/GermanDate.h"
 #include "base/GermanMoney.h"
 #include "ledger/Aerzteliste.h"
@@ -72,6 +75,9 @@ void Aufwendungen::aufbauen()
     m_infozeile->setObjectName(QStringLiteral("Infozeile"));
     m_infozeile->setFrameShape(QFrame::StyledPanel);
     layout->addWidget(m_infozeile);
+    m_erwartetSumme = new QLabel(this);
+    m_erwartetSumme->setObjectName(QStringLiteral("ErwartetSumme"));
+    layout->addWidget(m_erwartetSumme);
 
     // Panel1: the entry fields of one receipt.
     m_eingabe = new AufwendungenEingabe(m_hauptform, this);
@@ -401,6 +407,11 @@ void Aufwendungen::einlesen()
     zeilen.reserve(m_tabelle.anzahl());
     for (const Rechnungsposition &r : m_tabelle.alle())
         zeilen.append(Summen::listenzeile(r));
+    // The expected refund per receipt, with the fee check's reduction of a read invoice.
+    Bescheidaktionen::Erwartung erwartung = Bescheidaktionen::erwartung(m_hauptform, m_tabelle.alle());
+    m_erwartetSumme->setText(Bescheidaktionen::summentext(erwartung));
+    static_cast<Rechnungsliste *>(m_liste->model())
+        ->setErwartung(std::move(erwartung.eingaben), std::move(erwartung.ergebnisse));
     m_liste->setZeilen(std::move(zeilen), m_tabelle.alle());
     m_liste->artAusblenden(m_pflegeantrag->isChecked());
     m_infozeile->setText(s.infozeile());

@@ -128,6 +128,7 @@ private:
     QVector<Rechnungsposition> m_gemerktePositionen;
     AufwendungenListe *m_liste = nullptr;
     QLabel *m_infozeile = nullptr;
+    QLabel *m_erwartetSumme = nullptr; // the expected refund of all receipts
     AufwendungenEingabe *m_eingabe = nullptr; // Panel1
     QFrame *m_panel2 = nullptr;
     QFrame *m_panel3 = nullptr;

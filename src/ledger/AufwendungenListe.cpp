@@ -73,6 +73,7 @@ AufwendungenListe::AufwendungenListe(QWidget *parent) : QTableView(parent)
     const int spalten[] = {55, 85, 45, 60, 90, 110, 40};
     for (int i = 0; i < 7; ++i)
         setColumnWidth(i, spalten[i]);
+    setColumnWidth(Rechnungsliste::Arzt, 200);
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex &i) {
         if (i.column() == 0 && i.row() < m_modell->marken.size() && m_modell->marken.at(i.row()).bild)
             Q_EMIT bildZeigen(i.row() + 1);

@@ -3,6 +3,7 @@
 #include "base/GermanDate.h"
 #include "base/TextFile.h"
 #include "ledger/AufwendungenEingabe.h"
+#include "ledger/Bescheidaktionen.h"
 #include "ledger/AufwendungenListe.h"
 #include "ledger/Numerierenform.h"
 #include "ledger/TarvikExport.h"
@@ -77,6 +78,13 @@ void Aufwendungen::menueAufbauen(QMenuBar *leiste)
             &Aufwendungen::Antragsinfo_Knopf_Click);
     eintrag(antrag, QStringLiteral("MenüAntragÜbersicht"), QStringLiteral("Ü&bersicht aller Anträge"),
             [this] { m_hauptform.oeffnen(QStringLiteral("Antragsuebersicht")); });
+    antrag->addSeparator();
+    eintrag(antrag, QStringLiteral("MenüBescheidErfassen"), QStringLiteral("&Bescheid erfassen…"), [this] {
+        Bescheidaktionen::bescheidErfassen(this, m_hauptform, kopf(), m_tabelle.alle());
+    });
+    eintrag(antrag, QStringLiteral("MenüWiderspruch"), QStringLiteral("&Widerspruch schreiben…"), [this] {
+        Bescheidaktionen::widerspruchSchreiben(this, m_hauptform, kopf(), m_tabelle.alle());
+    });
     antrag->addSeparator();
     eintrag(antrag, QStringLiteral("MenüImport"), QStringLiteral("Import Velmora V 2.xx"), &Aufwendungen::Import_Click);
     m_menueExport = eintrag(antrag, QStringLiteral("MenüExportTarvik"), QStringLiteral("E&xport Tarvik"),

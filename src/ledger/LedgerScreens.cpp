@@ -21,9 +21,7 @@ void anmelden(Hauptform &hauptform)
         Uebersicht u;
         if (!Uebersicht::lesen(h->datenverzeichnis() + Antragsdatenbank::Dateiname, &u))
             return;
-        const int n = u.baldAblaufend(QDate::currentDate(), Uebersicht::fristMonate());
-        if (n > 0)
-            h->statusBar()->showMessage(Uebersicht::fristenhinweis(n));
+        Antragsuebersicht::fristenhinweisZeigen(*h, u);
     });
     hauptform.beimBeendenSpeichern([h] {
         auto *a = qobject_cast<Aufwendungen *>(h->maske(QStringLiteral("Aufwendungen")));

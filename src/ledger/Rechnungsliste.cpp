@@ -1,5 +1,7 @@
 #include "ledger/Rechnungsliste.h"
 
+#include "base/GermanMoney.h"
+
 Rechnungsliste::Rechnungsliste(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -10,8 +12,16 @@ const QStringList &Rechnungsliste::spaltenkoepfe()
     static const QStringList k = {QStringLiteral("Beleg"),    QStringLiteral("Datum"),
                                   QStringLiteral("Empf."),    QStringLiteral("Art"),
                                   QStringLiteral("Rechnung"), QStringLiteral("Versicherungen"),
-                                  QString(),                  QStringLiteral("Arzt")};
+                                  QString(),                  QStringLiteral("Arzt"),
+                                  QStringLiteral("erwartet")};
     return k;
+}
+
+void Rechnungsliste::setErwartung(QVector<Erstattungserwartung::Eingabe> eingaben,
+                                  QVector<Erstattungserwartung::Ergebnis> ergebnisse)
+{
+    m_eingaben = std::move(eingaben);
+    m_erwartet = std::move(ergebnisse);
 }
 
 void Rechnungsliste::setZeilen(QVector<QStringList> zeilen)
@@ -35,6 +45,18 @@ QVariant Rechnungsliste::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_zeilen.size())
         return {};
+    if (index.column() == Erwartet) {
+        const int r = index.row();
+        if (r >= m_erwartet.size() || r >= m_eingaben.size())
+            return {};
+        if (role == Qt::DisplayRole)
+            return GermanMoney::format(m_erwartet.at(r).erwartet);
+        if (role == Qt::ToolTipRole)
+            return Erstattungserwartung::erklaerung(m_eingaben.at(r), m_erwartet.at(r));
+        if (role == Qt::TextAlignmentRole)
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    }
     if (role == Qt::DisplayRole) {
         const QStringList &z = m_zeilen.at(index.row());
         return index.column() < z.size() ? z.at(index.column()) : QString();
@@ -49,6 +71,8 @@ QVariant Rechnungsliste::data(const QModelIndex &index, int role) const
 
 QVariant Rechnungsliste::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section == Erwartet)
+        return QStringLiteral("Erwartete Beihilfe je Beleg; der Hinweis einer Zelle nennt die angewandten Regeln");
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)

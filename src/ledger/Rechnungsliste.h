@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/Erstattungserwartung.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QVector>
@@ -12,6 +14,10 @@ public:
     explicit Rechnungsliste(QObject *parent = nullptr);
 
     void setZeilen(QVector<QStringList> zeilen);
+    // The expected refund per row (column "erwartet"); set before setZeilen.
+    // Its tool tip explains the rules that shaped the amount.
+    void setErwartung(QVector<Erstattungserwartung::Eingabe> eingaben,
+                      QVector<Erstattungserwartung::Ergebnis> ergebnisse);
     const QVector<QStringList> &zeilen() const { return m_zeilen; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -20,8 +26,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     static const QStringList &spaltenkoepfe();
-    enum Spalte { Beleg, Datum, Empf, Art, Rechnung, Versicherungen, Waehrung, Arzt };
+    enum Spalte { Beleg, Datum, Empf, Art, Rechnung, Versicherungen, Waehrung, Arzt, Erwartet };
 
 private:
     QVector<QStringList> m_zeilen;
+    QVector<Erstattungserwartung::Eingabe> m_eingaben;
+    QVector<Erstattungserwartung::Ergebnis> m_erwartet;
 };

@@ -1,5 +1,6 @@
 #include "ledger/Uebersicht.h"
 
+#include "ledger/Bescheid.h"
 #include "shell/Datenbank.h"
 #include "base/GermanDate.h"
 #include "base/GermanMoney.h"
@@ -57,6 +58,7 @@ void addieren(Uebersicht::Antrag &a, const Uebersicht::Beleg &b)
     a.versicherung += b.versicherung;
     a.erstattung += b.erstattung;
     a.erstattungV += b.erstattungV;
+    a.gekuerzt += b.gekuerzt;
     a.belege.append(b);
 }
 
@@ -89,7 +91,7 @@ QVariant wennGueltig(const QDate &d)
 
 Uebersicht::Status Uebersicht::Antrag::status() const
 {
-    if (zurueck.isValid())
+    if (zurueck.isValid() || bescheid)
         return Status::Erledigt;
     if (eingereicht.isValid())
         return Status::Eingereicht;
@@ -101,6 +103,12 @@ std::optional<int> Uebersicht::Antrag::tageEingereicht(const QDate &heute) const
     if (status() != Status::Eingereicht)
         return std::nullopt;
     return int(eingereicht.daysTo(heute));
+}
+
+QString Uebersicht::offenErklaerung()
+{
+    return QStringLiteral("Noch nicht zurückerhaltene Anträge: die erwartete Beihilfe. Ist der Bescheid zurück, ist "
+                          "nichts mehr offen – was nicht erstattet wurde, ist Eigenanteil. In Euro.");
 }
 
 QString Uebersicht::statusText(Status s)
@@ -146,6 +154,13 @@ bool Uebersicht::lesen(const QString &pfad, Uebersicht *ergebnis, QString *fehle
     const QString nativ = QDir::toNativeSeparators(pfad);
     if (!QFileInfo(pfad).isFile())
         return scheitern(QStringLiteral("Es sind noch keine Anträge gespeichert: %1 gibt es nicht.").arg(nativ));
+    // An interrupted save leaves a hot journal beside the file. Only a
+    // connection that may write rolls it back; a read-only one would call
+    // the intact file damaged. Opening it once for writing restores it.
+    if (QFileInfo::exists(pfad + QStringLiteral("-journal"))) {
+        Datenbank wiederherstellen;
+        wiederherstellen.oeffnen(pfad, Datenbank::Modus::Schreiben);
+    }
     Datenbank db;
     QString grund;
     if (!db.oeffnen(pfad, Datenbank::Modus::NurLesen, &grund))
@@ -158,6 +173,7 @@ bool Uebersicht::lesen(const QString &pfad, Uebersicht *ergebnis, QString *fehle
         QStringLiteral("select Kennung, euro, Beleg, Datum, Rechnung, Versicherung, Erstattung, ErstattungV, "
                        "bezahltam, \"Empfänger\", Art, Arzt%1 from Rechnungen order by Kennung, lfdNr, Beleg")
             .arg(mitFaelligam ? QStringLiteral(", \"fälligam\"") : QString()));
+    const QHash<QString, Bescheid> bescheide = Bescheid::alle(db);
     for (const Datensatz *ds : {&koepfe, &belege})
         if (!ds->istGueltig())
             return scheitern(QStringLiteral("Die Datei %1 ist beschädigt oder keine Antragsdatenbank: %2")
@@ -202,6 +218,14 @@ bool Uebersicht::lesen(const QString &pfad, Uebersicht *ergebnis, QString *fehle
         b.bezahltam = datumAus(belege.wert(i, QStringLiteral("bezahltam")));
         if (mitFaelligam)
             b.faelligam = datumAus(belege.wert(i, QStringLiteral("fälligam")));
+        if (const auto bescheid = bescheide.constFind(kennung); bescheid != bescheide.constEnd()) {
+            u.m_antraege[*it].bescheid = true;
+            if (const Bescheid::Zeile *z = bescheid->zeile(b.nummer)) {
+                b.erstattung = euro(z->erstattet, b.dm);
+                if (z->gekuerzt())
+                    b.gekuerzt = euro(-z->differenz(), b.dm);
+            }
+        }
         addieren(u.m_antraege[*it], b);
     }
     u.sortieren();
@@ -255,10 +279,10 @@ void Uebersicht::sortieren()
 
 double Uebersicht::offenGesamt() const
 {
-    double summe = 0;
+    qint64 summe = 0;
     for (const Antrag &a : m_antraege)
-        summe += a.offen();
-    return summe;
+        summe += cent(a.offen());
+    return double(summe) / 100;
 }
 
 QDate Uebersicht::fristende(const QDate &rechnungsdatum, int monate)
@@ -321,6 +345,7 @@ QVector<Uebersicht::Jahr> Uebersicht::jahre() const
             j.rechnung += b.rechnung;
             j.erstattung += b.erstattung;
             j.erstattungV += b.erstattungV;
+            j.gekuerzt += b.gekuerzt;
         }
     QVector<Jahr> liste;
     for (const Jahr &j : nachJahr)
@@ -335,7 +360,7 @@ Uebersichtstabelle::Inhalt Uebersicht::antragsInhalt(const QDate &heute) const
 {
     using A = Uebersichtstabelle::Art;
     Uebersichtstabelle::Inhalt t;
-    t.spalten = {{QStringLiteral("Kennung"), A::Text, {}},
+    t.spalten = {{QStringLiteral("Kennung"), A::Kennung, {}},
                  {QStringLiteral("Antragsdatum"), A::Datum, {}},
                  {QStringLiteral("eingereicht"), A::Datum, QStringLiteral("eingereicht am")},
                  {QStringLiteral("zurück"), A::Datum, QStringLiteral("Bescheid zurückerhalten am")},
@@ -344,16 +369,19 @@ Uebersichtstabelle::Inhalt Uebersicht::antragsInhalt(const QDate &heute) const
                  {QStringLiteral("Anteil Vers."), A::Betrag, QStringLiteral("Anteil der Versicherungen in Euro")},
                  {QStringLiteral("Beihilfe"), A::Betrag, QStringLiteral("Erstattung der Beihilfe in Euro")},
                  {QStringLiteral("Erst. Vers."), A::Betrag, QStringLiteral("Erstattung der Versicherung in Euro")},
-                 {QStringLiteral("noch offen"), A::Betrag,
-                  QStringLiteral("Rechnungen abzüglich beider Erstattungen, in Euro")},
+                 {QStringLiteral("noch offen"), A::Betrag, offenErklaerung()},
                  {QStringLiteral("Status"), A::Text, {}},
                  {QStringLiteral("Tage"), A::Zahl, QStringLiteral("Tage seit der Einreichung")},
+                 {QStringLiteral("gekürzt"), A::Betrag,
+                  QStringLiteral("Laut erfasstem Bescheid weniger erstattet als erwartet, in Euro")},
                  {QStringLiteral("Bemerkung"), A::Text, {}}};
     for (const Antrag &a : m_antraege) {
         const std::optional<int> tage = a.tageEingereicht(heute);
         t.zeilen.append({a.kennung, wennGueltig(a.antragsdatum), wennGueltig(a.eingereicht), wennGueltig(a.zurueck),
-                         int(a.belege.size()), a.rechnung, a.versicherung, a.erstattung, a.erstattungV, a.offen(),
-                         statusText(a.status()), tage ? QVariant(*tage) : QVariant(), a.bemerkung});
+                         int(a.belege.size()), gerundet(a.rechnung), gerundet(a.versicherung),
+                         gerundet(a.erstattung), gerundet(a.erstattungV), gerundet(a.offen()),
+                         statusText(a.status()), tage ? QVariant(*tage) : QVariant(),
+                         a.bescheid ? QVariant(gerundet(a.gekuerzt)) : QVariant(), a.bemerkung});
         t.hinweise.append(a.geoeffnet ? QStringLiteral("geöffnet in der Zusammenstellung der Aufwendungen")
                                       : QString());
     }
@@ -374,12 +402,12 @@ Uebersichtstabelle::Inhalt Uebersicht::fristenInhalt(const QDate &heute, int mon
                  {QStringLiteral("Stichtag"), A::Datum,
                   QStringLiteral("Ende der Antragsfrist bzw. Fälligkeit der Rechnung")},
                  {QStringLiteral("Tage"), A::Zahl,
-                  QStringLiteral("Tage seit dem Stichtag (negativ: Tage bis zum Stichtag)")},
+                  QStringLiteral("Tage bis zum Stichtag (negativ: seit so vielen Tagen vorbei)")},
                  {QStringLiteral("Hinweis"), A::Text, {}}};
     for (const Frist &f : fristen(heute, monate)) {
         t.zeilen.append({f.art == Frist::Art::Antragsfrist ? QStringLiteral("Antragsfrist") : QStringLiteral("Zahlung"),
                          f.kennung, f.beleg.nummer, wennGueltig(f.beleg.datum), f.beleg.empfaenger, f.beleg.arzt,
-                         f.beleg.rechnung, f.stichtag, f.tage, fristHinweis(f)});
+                         f.beleg.rechnung, f.stichtag, -f.tage, fristHinweis(f)});
     }
     return t;
 }
@@ -394,9 +422,12 @@ Uebersichtstabelle::Inhalt Uebersicht::jahresInhalt() const
                  {QStringLiteral("Beihilfe"), A::Betrag, QStringLiteral("Erstattung der Beihilfe in Euro")},
                  {QStringLiteral("Erst. Vers."), A::Betrag, QStringLiteral("Erstattung der Versicherung in Euro")},
                  {QStringLiteral("Eigenanteil"), A::Betrag,
-                  QStringLiteral("Rechnungen abzüglich beider Erstattungen, in Euro")}};
+                  QStringLiteral("Rechnungen abzüglich beider Erstattungen, in Euro")},
+                 {QStringLiteral("gekürzt"), A::Betrag,
+                  QStringLiteral("Laut erfassten Bescheiden weniger erstattet als erwartet, in Euro")}};
     for (const Jahr &j : jahre())
-        t.zeilen.append({j.jahr == 0 ? QStringLiteral("ohne Datum") : QString::number(j.jahr), j.belege, j.rechnung,
-                         j.erstattung, j.erstattungV, j.eigenanteil()});
+        t.zeilen.append({j.jahr == 0 ? QStringLiteral("ohne Datum") : QString::number(j.jahr), j.belege,
+                         gerundet(j.rechnung), gerundet(j.erstattung), gerundet(j.erstattungV),
+                         gerundet(j.eigenanteil()), gerundet(j.gekuerzt)});
     return t;
 }

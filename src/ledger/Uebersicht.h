@@ -35,6 +35,7 @@ public:
         double versicherung = 0;
         double erstattung = 0;
         double erstattungV = 0;
+        double gekuerzt = 0; // by the recorded decision: paid less than expected
         QDate bezahltam;
         QDate faelligam;
     };
@@ -47,14 +48,20 @@ public:
         QDate eingereicht;
         QDate zurueck;
         bool geoeffnet = false; // the application open in the ledger window
+        bool bescheid = false;  // the decision's amounts are recorded: done, like "zurück" set
         QVector<Beleg> belege;
         // In euro.
         double rechnung = 0;
         double versicherung = 0;
         double erstattung = 0;
         double erstattungV = 0;
+        double gekuerzt = 0;
 
-        double offen() const { return rechnung - erstattung - erstattungV; }
+        // What is still to come from the Beihilfe: before the decision is
+        // back, the expected refund ("Erstattung" as the ledger suggests it);
+        // once "zurück" is set or the decision is recorded, nothing: what was
+        // refunded is done and the rest is the own share.
+        double offen() const { return zurueck.isValid() || bescheid ? 0.0 : erstattung; }
         Status status() const;
         // Days since submission; only for a submitted, not returned application.
         std::optional<int> tageEingereicht(const QDate &heute) const;
@@ -77,10 +84,12 @@ public:
         double rechnung = 0;
         double erstattung = 0;
         double erstattungV = 0;
+        double gekuerzt = 0;
         double eigenanteil() const { return rechnung - erstattung - erstattungV; }
     };
 
-    // Reads every application of the file. False and a German message when
+    // Reads every application of the file. Where a decision is recorded, a
+    // receipt's "Erstattung" is what the decision paid. False and a German message when
     // the file is missing, no database or damaged; the overview is then empty.
     static bool lesen(const QString &pfad, Uebersicht *ergebnis, QString *fehler = nullptr);
 
@@ -90,7 +99,11 @@ public:
 
     // Newest application date first, applications without a date last.
     const QVector<Antrag> &antraege() const { return m_antraege; }
+    // The sum of the rounded per-application open amounts, as every total line shows it.
     double offenGesamt() const;
+    // An amount rounded to whole cents, as a row shows it.
+    static qint64 cent(double euro) { return qRound64(euro * 100); }
+    static double gerundet(double euro) { return double(cent(euro)) / 100; }
 
     // The day a receipt's claim lapses: its date plus the deadline in months.
     // On that day it may still be claimed, one day later it may not.
@@ -106,6 +119,8 @@ public:
     QVector<Jahr> jahre() const;
 
     static QString statusText(Status s);
+    // What "noch offen" means, for the column's tool tip and the printed list.
+    static QString offenErklaerung();
     // The main window's status line about receipts near their deadline.
     static QString fristenhinweis(int anzahl);
     // The deadline in months from the settings ("Antragsfrist"), 24 by default.
@@ -120,6 +135,7 @@ public:
     static constexpr int StatusSpalte = 10;
     static constexpr int DatumSpalte = 1;
     static constexpr int OffenSpalte = 9;
+    static constexpr int GekuerztSpalte = 12;
 
 private:
     void sortieren();

@@ -40,16 +40,35 @@ QString Uebersichtstabelle::anzeige(const QVariant &wert, Art art)
     case Art::Zahl:
         return QString::number(wert.toLongLong());
     case Art::Text:
+    case Art::Kennung:
         break;
     }
     return wert.toString();
+}
+
+qlonglong Uebersichtstabelle::kennungSchluessel(const QString &kennung)
+{
+    const qsizetype strich = kennung.indexOf(u'/');
+    const std::optional<QDate> d = GermanDate::parse((strich < 0 ? kennung : kennung.left(strich)).trimmed());
+    const QString unter = strich < 0 ? QString() : kennung.mid(strich + 1).trimmed();
+    bool zahl = false;
+    const qlonglong n = unter.toLongLong(&zahl);
+    // yyyyMMdd followed by seven digits of sub-number; a key without a
+    // sub-number first, an unreadable one last, keys without a date at the end.
+    const qlonglong tag = d ? d->year() * 10000LL + d->month() * 100 + d->day() : 99999999LL;
+    const qlonglong nummer = unter.isEmpty() ? 0 : zahl && n >= 0 ? qMin(n, 9999998LL) : 9999999LL;
+    return tag * 10000000LL + nummer;
 }
 
 QString Uebersichtstabelle::csv(const QVariant &wert, Art art)
 {
     if (art == Art::Betrag && wert.isValid())
         return GermanMoney::format(wert.toDouble()).remove(u'.');
-    return anzeige(wert, art);
+    QString t = anzeige(wert, art);
+    if ((art == Art::Text || art == Art::Kennung) && !t.isEmpty()
+        && QStringView(u"=+-@\t\r").contains(t.front()))
+        t.prepend(u'\'');
+    return t;
 }
 
 QVariant Uebersichtstabelle::data(const QModelIndex &index, int role) const
@@ -64,6 +83,8 @@ QVariant Uebersichtstabelle::data(const QModelIndex &index, int role) const
         return anzeige(wert, art);
     case SortierRolle:
         // Empty cells sort before every value of their column.
+        if (art == Art::Kennung)
+            return QVariant(kennungSchluessel(wert.toString()));
         if (!wert.isValid())
             return art == Art::Text ? QVariant(QString()) : art == Art::Datum ? QVariant(QDate(1, 1, 1)) : QVariant(-1e300);
         return wert;

@@ -12,7 +12,8 @@ class Uebersichtstabelle : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum class Art { Text, Datum, Betrag, Zahl };
+    // Kennung: an application key ("date/sub-number"), sorted by date, then sub-number.
+    enum class Art { Text, Datum, Betrag, Zahl, Kennung };
     enum Rolle { SortierRolle = Qt::UserRole, CsvRolle };
 
     struct Spalte
@@ -42,7 +43,12 @@ public:
     static QString anzeige(const QVariant &wert, Art art);
     // The text a cell gets in a CSV file: amounts without thousands
     // separator ("1234,56") so that spreadsheets read them as numbers.
+    // A text that begins with "=", "+", "-" or "@" gets a leading apostrophe,
+    // so that a spreadsheet shows it instead of running it as a formula.
     static QString csv(const QVariant &wert, Art art);
+    // The sort key of an application key: dated keys by date, then by the
+    // sub-number as a number; keys without a date after them.
+    static qlonglong kennungSchluessel(const QString &kennung);
 
 private:
     Inhalt m_inhalt;

@@ -1,6 +1,11 @@
 #include "TestUmgebung.h"
 
 #include "ledger/Aerzteliste.h"
+#include "ledger/Bescheid.h"
+#include "ledger/Erstattungserwartung.h"
+#include "ledger/Uebersicht.h"
+#include "ledger/Widerspruch.h"
+#include "fields/Feldtabelle.h"
 #include "ledger/Antragsdatenbank.h"
 #include "ledger/Belegablage.h"
 #include "ledger/Kostenarten.h"
@@ -16,6 +21,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
+#include <tuple>
 
 namespace {
 Rechnungsposition beleg(const QString &empfaenger, const QString &datum, const QString &art = QStringLiteral("AB"),
@@ -97,6 +104,10 @@ private Q_SLOTS:
     void version2Werte();
     void version2Dateien_data();
     void version2Dateien();
+    void erwartung_data();
+    void erwartung();
+    void bescheidRundreise();
+    void widerspruchBrief();
 };
 
 void TestLedgerCore::festeBreite()
@@ -858,6 +869,138 @@ void TestLedgerCore::version2Dateien()
         QCOMPARE(e.Versicherung, QStringLiteral("2,25"));
         QCOMPARE(e.Arzt, QStringLiteral("Optiker \"Klar\""));
     }
+}
+
+void TestLedgerCore::erwartung_data()
+{
+    QTest::addColumn<int>("person");
+    QTest::addColumn<double>("rechnung");
+    QTest::addColumn<double>("versicherung");
+    QTest::addColumn<double>("kuerzung");
+    QTest::addColumn<double>("erwartet");
+    QTest::addColumn<unsigned>("regeln");
+    // Rates 50 / 70 / 80; "X" has none.
+    QTest::newRow("Antragsteller 50 %") << 1 << 200.0 << 0.0 << 0.0 << 100.0 << 0u;
+    QTest::newRow("Ehegatte 70 %") << 2 << 200.0 << 0.0 << 0.0 << 140.0 << 0u;
+    QTest::newRow("Kind 80 %, Versicherung 20 %") << 3 << 99.99 << 20.0 << 0.0 << 79.99 << 0u;
+    QTest::newRow("anderer Empfänger") << 0 << 200.0 << 0.0 << 0.0 << 0.0 << unsigned(Erstattungserwartung::OhneSatz);
+    QTest::newRow("100 %: Versicherung 60 %") << 2 << 200.0 << 120.0 << 0.0 << 80.0
+                                            << unsigned(Erstattungserwartung::Hoechstgrenze);
+    QTest::newRow("Faktor auf 2,3 gekappt") << 1 << 120.0 << 0.0 << 41.08 << 39.46
+                                          << unsigned(Erstattungserwartung::Gebuehren);
+    QTest::newRow("Heilpraktiker-Höchstbetrag, 100 %") << 3 << 150.0 << 100.0 << 60.0 << 50.0
+                                                     << unsigned(Erstattungserwartung::Gebuehren
+                                                                 | Erstattungserwartung::Hoechstgrenze);
+}
+
+void TestLedgerCore::erwartung()
+{
+    QFETCH(int, person);
+    QFETCH(double, rechnung);
+    QFETCH(double, versicherung);
+    QFETCH(double, kuerzung);
+    QFETCH(double, erwartet);
+    QFETCH(unsigned, regeln);
+    Erstattungserwartung::Saetze s;
+    s.prozent[0] = 50, s.prozent[1] = 70, s.prozent[2] = 80;
+    const Erstattungserwartung::Eingabe e{person, rechnung, versicherung, QDate(2024, 2, 1), kuerzung,
+                                          QStringLiteral("Faktor 3,5 ohne Begründung")};
+    const Erstattungserwartung::Ergebnis r = Erstattungserwartung::berechnen(e, s);
+    QCOMPARE(r.erwartet, erwartet);
+    QCOMPARE(r.regeln, regeln);
+    QVERIFY(r.erwartet + versicherung <= rechnung + 0.001);
+    // The tool tip names each rule that applied.
+    const QString text = Erstattungserwartung::erklaerung(e, r);
+    QCOMPARE(text.contains(QStringLiteral("§ 12 Abs. 6")), bool(regeln & Erstattungserwartung::Hoechstgrenze));
+    QCOMPARE(text.contains(QStringLiteral("Faktor 3,5 ohne Begründung")), bool(regeln & Erstattungserwartung::Gebuehren));
+}
+
+void TestLedgerCore::bescheidRundreise()
+{
+    // A file from before decisions were recorded.
+    const QString pfad = neueDatenbank();
+    Antragskopf kopf;
+    kopf.Antragsdatum = QStringLiteral("01.03.2024");
+    kopf.zurueckerhalten = QStringLiteral("02.04.2024");
+    Rechnungspositionen t;
+    t.hinzufuegen(beleg(QStringLiteral("A"), QStringLiteral("10.01.2024"), QStringLiteral("AB"), 200, 0, true));
+    t.hinzufuegen(beleg(QStringLiteral("E"), QStringLiteral("11.01.2024"), QStringLiteral("AB"), 100, 0, true));
+    t.slot(1).Beleg = 1, t.slot(2).Beleg = 2;
+    QVERIFY(Antragsdatenbank::speichern(pfad, QStringLiteral("01.03.2024"), kopf, t));
+    std::optional<Bescheid> geladen;
+    QVERIFY(Bescheid::laden(pfad, QStringLiteral("01.03.2024"), &geladen));
+    QVERIFY(!geladen);
+
+    Bescheid b;
+    b.kennung = QStringLiteral("01.03.2024");
+    b.datum = QDate(2024, 3, 28);
+    b.eingang = QDate(2024, 4, 2);
+    b.zeilen = {{1, 100.0, 150.0, 75.0, QStringLiteral("Faktor über 2,3 nicht begründet")}, {2, 70.0, 100.0, 70.0, {}}};
+    QString fehler;
+    QVERIFY2(Bescheid::speichern(pfad, b, &fehler), qPrintable(fehler));
+    // Storing the application again keeps its decision.
+    QVERIFY(Antragsdatenbank::speichern(pfad, QStringLiteral("01.03.2024"), kopf, t));
+    QVERIFY(Bescheid::laden(pfad, QStringLiteral("01.03.2024"), &geladen));
+    QVERIFY(geladen);
+    QCOMPARE(geladen->datum, b.datum);
+    QCOMPARE(geladen->eingang, b.eingang);
+    QCOMPARE(geladen->zeilen.size(), 2);
+    QCOMPARE(geladen->zeilen.at(0).grund, b.zeilen.at(0).grund);
+    QCOMPARE(geladen->zeilen.at(0).anerkannt, 150.0);
+    QCOMPARE(geladen->gekuerzt(), 25.0);
+
+    // The overview takes the paid amounts and the cut per application and year.
+    Uebersicht u;
+    QVERIFY(Uebersicht::lesen(pfad, &u));
+    QCOMPARE(u.antraege().at(0).erstattung, 145.0);
+    QCOMPARE(u.antraege().at(0).gekuerzt, 25.0);
+    QCOMPARE(u.antraege().at(0).offen(), 0.0);
+    QCOMPARE(u.jahre().at(0).gekuerzt, 25.0);
+}
+
+void TestLedgerCore::widerspruchBrief()
+{
+    Feldtabelle f;
+    for (const auto &[name, wert] : std::initializer_list<std::pair<const char *, const char *>>{
+             {"1Vorname", "Erika"}, {"1Nachname", "Muster"}, {"1Beihilfenummer", "B-4711"},
+             {"1BehördenName1", "Bezirksregierung Köln"}, {"1BehördenOrt", "Köln"}})
+        f.setzen(QString::fromUtf8(name), QString::fromUtf8(wert));
+    QVector<Rechnungsposition> p;
+    for (const auto &[nr, datum, arzt, rechnung] : std::initializer_list<std::tuple<int, const char *, const char *, double>>{
+             {1, "10.01.2024", "Dr. Zahn", 300.0}, {2, "11.01.2024", "Praxis Heil", 90.0}, {3, "12.01.2024", "Apotheke", 20.0}}) {
+        Rechnungsposition r = beleg(QStringLiteral("A"), QString::fromLatin1(datum), QStringLiteral("AB"), rechnung, 0, true);
+        r.Beleg = qint16(nr);
+        r.Arzt = QString::fromUtf8(arzt);
+        p << r;
+    }
+    Bescheid b;
+    b.datum = QDate(2024, 3, 28);
+    b.zeilen = {{1, 150.0, 200.0, 100.0, QStringLiteral("Schwellenwert")}, {2, 45.0, 60.0, 30.0, {}}, {3, 10.0, 20.0, 10.0, {}}};
+    Widerspruch w;
+    w.ausFeldern(f);
+    w.heute = QDate(2024, 4, 5);
+    w.ausBescheid(b, p, {{1, QStringLiteral("Faktor 3,5: besondere Schwierigkeit")}});
+    const QString datei = TestUmgebung::neuesVerzeichnis(QStringLiteral("widerspruch")) + QStringLiteral("brief.pdf");
+    QString fehler;
+    QVERIFY2(Widerspruch::pdf(w.entwurf(), datei, &fehler), qPrintable(fehler));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString gelesen = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    for (const QString &soll :
+         {QStringLiteral("Bezirksregierung Köln"), QStringLiteral("Beihilfe-Nummer: B-4711"),
+          QStringLiteral("Beihilfebescheid vom 28.03.2024"),
+          QStringLiteral("Beleg 1 vom 10.01.2024, Dr. Zahn: Rechnung 300,00 €, erwartete Beihilfe 150,00 €, erstattet "
+                         "100,00 €"),
+          QStringLiteral("Zur Gebührenprüfung: Faktor 3,5: besondere Schwierigkeit"),
+          QStringLiteral("Beleg 2 vom 11.01.2024, Praxis Heil: Rechnung 90,00 €, erwartete Beihilfe 45,00 €, erstattet "
+                         "30,00 €"),
+          QStringLiteral("Insgesamt fehlen 65,00 €"), QStringLiteral("Erika Muster")})
+        QVERIFY2(gelesen.contains(soll), qPrintable(soll + QStringLiteral("\n---\n") + gelesen));
+    QVERIFY(!gelesen.contains(QStringLiteral("Apotheke")));
+    // One month after receipt; a Saturday moves to the Monday.
+    QCOMPARE(Widerspruch::fristende(QDate(2024, 1, 31)), QDate(2024, 2, 29));
+    QCOMPARE(Widerspruch::fristende(QDate(2024, 4, 4)), QDate(2024, 5, 6));
 }
 
 VELMORA_TEST_MAIN_CORE(TestLedgerCore)

@@ -16,6 +16,7 @@
 #include "print/druck/Datenblattkommando.h"
 #include "print/druck/MehrseitenPdf.h"
 #include "print/druck/Uebersichtsdruck.h"
+#include "print/druck/Widerspruchskommando.h"
 #include "base/GermanDate.h"
 #include "base/GermanMoney.h"
 #include "shell/Registry.h"
@@ -37,6 +38,7 @@ struct Optionen
     bool euro = false, erstantrag = false, komplett = false, quer = false, offsetGesetzt = false;
     bool aenderungen35 = false; // changes in sections 3 to 5
     bool uebersicht = false;    // the list of all stored applications
+    bool widerspruch = false;   // the objection against an application's decision
     int dpi = 150;
 };
 
@@ -280,6 +282,7 @@ QString Druckkommando::hilfe()
         "                      [--gueltig-ab DATUM] [--aenderungen-3-5] [--antrag KENNUNG] [--block K]\n"
         "                      [--antragsdatei DATEI] [--person N]\n"
         "       velmora-druck [--programm VERZ] [--daten VERZ] --uebersicht --pdf DATEI\n"
+        "       velmora-druck [--programm VERZ] [--daten VERZ] --widerspruch --antrag KENNUNG --pdf DATEI\n"
         "SEITE: vorderseite, rueckseite, vorderseite-komplett, rueckseite-komplett, pflege-vorderseite,\n"
         "       pflege-rueckseite, pflege-vorderseite-komplett, pflege-rueckseite-komplett, layout:NAME,\n"
         "       aufwendungen-1 bis aufwendungen-4 (mit --block K, ab 0), versicherung,\n"
@@ -290,7 +293,8 @@ QString Druckkommando::hilfe()
         "--antrag lädt den gespeicherten Antrag KENNUNG aus anträge.mdb im Datenverzeichnis.\n"
         "--antragsdatei: die mit \"Speichern\" abgelegte Datei des Unfallberichts, Vorschuss- oder\n"
         "Abschlagsantrags; alle Seiten kommen in eine PDF-Datei (oder DATEI-1.png, DATEI-2.png, ...).\n"
-        "--uebersicht: alle in anträge.mdb gespeicherten Anträge mit Stand und Summen als Liste (A4 quer).\n");
+        "--uebersicht: alle in anträge.mdb gespeicherten Anträge mit Stand und Summen als Liste (A4 quer).\n"
+        "--widerspruch: Entwurf eines Widerspruchs gegen den erfassten Bescheid des Antrags KENNUNG.\n");
 }
 
 int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
@@ -360,6 +364,8 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
             o.erstantrag = true;
         else if (a == QLatin1String("--uebersicht"))
             o.uebersicht = true;
+        else if (a == QLatin1String("--widerspruch"))
+            o.widerspruch = true;
         else if (a == QLatin1String("--komplett"))
             o.komplett = true;
         else if (a == QLatin1String("--quer"))
@@ -371,7 +377,7 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
         if (!ok)
             return fehler(2, QStringLiteral("Zu %1 fehlt der Wert.\n").arg(a) + hilfe());
     }
-    if (o.seite.isEmpty() && !o.uebersicht)
+    if (o.seite.isEmpty() && !o.uebersicht && !o.widerspruch)
         return fehler(2, QStringLiteral("Bitte die Seite mit --seite angeben.\n") + hilfe());
     if (o.pdf.isEmpty() == o.png.isEmpty())
         return fehler(2, QStringLiteral("Bitte genau eine Ausgabe angeben: --pdf DATEI oder --png DATEI.\n") + hilfe());
@@ -399,6 +405,8 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
             return fehler(1, QStringLiteral("Das Datenverzeichnis %1 gibt es nicht.\n").arg(nativ(o.daten)));
         daten = Verzeichnisse::mitTrenner(o.daten);
     }
+    if (o.widerspruch)
+        return Widerspruchskommando::ausfuehren(daten, o.antrag, o.pdf, meldung);
     if (o.uebersicht) {
         if (o.pdf.isEmpty())
             return fehler(2, QStringLiteral("Die Übersicht wird als PDF-Datei gedruckt: bitte --pdf DATEI angeben.\n"));

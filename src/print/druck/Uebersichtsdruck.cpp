@@ -12,7 +12,7 @@ namespace {
 constexpr double kPxProMm = PdfDatei::Aufloesung / 25.4;
 constexpr double kLinks = 10, kOben = 12, kBreite = 277, kZeile = 5.6;
 // Column widths in millimetres; the remark takes the rest.
-constexpr double kSpalten[] = {20, 24, 20, 20, 12, 22, 20, 20, 20, 21, 18, 10, 50};
+constexpr double kSpalten[] = {20, 24, 20, 20, 12, 22, 20, 20, 20, 21, 18, 10, 18, 32};
 
 double px(double mm)
 {
@@ -80,7 +80,10 @@ bool Uebersichtsdruck::pdf(const Uebersicht &uebersicht, const QDate &heute, con
         return scheitern();
     QPainter &p = *pdf.maler();
     Blatt blatt(p);
-    double summen[5] = {};
+    // The totals add the rounded amounts the rows show; "Belege" counts receipts.
+    qint64 summen[5] = {};
+    qint64 gekuerzt = 0;
+    qint64 belege = 0;
     for (int seite = 0; seite < seiten; ++seite) {
         if (seite > 0)
             pdf.neueSeite();
@@ -103,7 +106,9 @@ bool Uebersichtsdruck::pdf(const Uebersicht &uebersicht, const QDate &heute, con
                 zellen << Uebersichtstabelle::anzeige(t.zeilen.at(r).value(c), t.spalten.at(c).art);
             blatt.zeile(y, zellen, rechts);
             for (int i = 0; i < 5; ++i)
-                summen[i] += t.zeilen.at(r).value(5 + i).toDouble();
+                summen[i] += Uebersicht::cent(t.zeilen.at(r).value(5 + i).toDouble());
+            belege += t.zeilen.at(r).value(4).toLongLong();
+            gekuerzt += Uebersicht::cent(t.zeilen.at(r).value(Uebersicht::GekuerztSpalte).toDouble());
             y += kZeile;
             blatt.linie(y, 0.08);
         }
@@ -114,18 +119,18 @@ bool Uebersichtsdruck::pdf(const Uebersicht &uebersicht, const QDate &heute, con
         // The totals.
         blatt.linie(y, 0.3);
         blatt.schrift(8.5, true);
-        QStringList summe = {QStringLiteral("Summe"), {}, {}, {}, QString::number(t.zeilen.size())};
-        for (double s : summen)
-            summe << GermanMoney::format(s);
+        QStringList summe = {QStringLiteral("Summe"), {}, {}, {}, QString::number(belege)};
+        for (qint64 s : summen)
+            summe << GermanMoney::format(double(s) / 100);
+        summe << QString() << QString() << GermanMoney::format(double(gekuerzt) / 100);
         blatt.zeile(y, summe, rechts);
         y += kZeile + 4;
         blatt.schrift(11, true);
         blatt.text(kLinks, y, kBreite,
-                   QStringLiteral("Noch offen insgesamt: %1 €").arg(GermanMoney::format(uebersicht.offenGesamt())));
+                   QStringLiteral("Noch offen insgesamt: %1 €").arg(GermanMoney::format(double(summen[4]) / 100)));
         blatt.schrift(8, false);
-        blatt.text(kLinks, y + 7, kBreite,
-                   QStringLiteral("Alle Beträge in Euro (DM-Belege umgerechnet mit 1 € = 1,95583 DM). "
-                                  "Noch offen: Rechnungen abzüglich der Erstattungen von Beihilfe und Versicherung."));
+        blatt.text(kLinks, y + 7, kBreite, QStringLiteral("Alle Beträge in Euro (DM-Belege umgerechnet mit 1 € = 1,95583 DM)."));
+        blatt.text(kLinks, y + 7 + kZeile, kBreite, QStringLiteral("Noch offen: ") + Uebersicht::offenErklaerung());
     }
     return pdf.schreiben(&grund) || scheitern();
 }
