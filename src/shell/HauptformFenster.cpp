@@ -215,7 +215,7 @@ void Hauptform::fensterschichtEinrichten()
     m_status->setObjectName(QStringLiteral("Statuszeile"));
     statusBar()->addWidget(m_status, 1);
     statusBar()->setSizeGripEnabled(true);
-    setUeberlappend(false);
+    setUeberlappend(true);
     aufBildschirmEinpassen();
 }
 
@@ -267,9 +267,10 @@ void Hauptform::fensteransichtWaehlen(bool ueberlappen)
 
 void Hauptform::fensteransichtLesen()
 {
-    // Tabs unless overlapping windows were chosen.
-    setUeberlappend(Registry::Wert_lesen(Registry::HKEY_LOCAL_MACHINE, kSchluessel, kUeberlappend).trimmed() ==
-                    QLatin1String("1"));
+    // Overlapping windows unless tabs were chosen: in tabs, a screen
+    // hidden by Esc or its close box does not become active again reliably.
+    setUeberlappend(Registry::Wert_lesen(Registry::HKEY_LOCAL_MACHINE, kSchluessel, kUeberlappend).trimmed() !=
+                    QLatin1String("0"));
 }
 
 void Hauptform::aufBildschirmEinpassen()

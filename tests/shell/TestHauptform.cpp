@@ -449,9 +449,9 @@ void TestHauptform::euroformularVorgabe()
     QFETCH(bool, euro);
     TestUmgebung::setzeProgrammpfad(m_prog);
     schreibeFelddatei(m_prog, QStringLiteral("Standardantrag\r\n") + zeile + QStringLiteral("---Ende---\r\n"));
-    Hauptform h;
-    h.starten(QString());
-    QCOMPARE(h.kasten(QStringLiteral("Euroformular"))->isChecked(), euro);
+    const auto h = TestUmgebung::hauptform();
+    h->starten(QString());
+    QCOMPARE(h->kasten(QStringLiteral("Euroformular"))->isChecked(), euro);
 }
 
 void TestHauptform::beendenAbbrechenUndNein()
@@ -805,7 +805,10 @@ void TestHauptform::reiterStrgWUndHilfe()
     h->setHilfeAnzeigen([&hilfe](QWidget *, const QString &abschnitt) { hilfe.append(abschnitt); });
     h->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(h.get()));
-    // Tabs: the start picture makes way, the screen fills the area.
+    // Overlapping windows first; tabs are chosen in the menu. There the
+    // start picture makes way and the screen fills the area.
+    QCOMPARE(h->mdiArea()->viewMode(), QMdiArea::SubWindowView);
+    h->findChild<QAction *>(QStringLiteral("MenüÜberlappend"))->trigger();
     QCOMPARE(h->mdiArea()->viewMode(), QMdiArea::TabbedView);
     QWidget *daten = h->oeffnen(QStringLiteral("Hauptdaten"));
     QWidget *kinder = h->oeffnen(QStringLiteral("Kinderform"));
