@@ -659,11 +659,12 @@ void rechnungAuswerten(const QList<Textzeile> &zeilen, Beleg *beleg)
         beleg->herkunft.insert(QStringLiteral("iban"), herkunft(zeilen, ibanZeile));
     }
     beleg->minderung = minderung;
-    if (zuZahlen) {
+    if (zuZahlen && *zuZahlen >= 0) {
         beleg->betrag = zuZahlen;
         beleg->herkunft.insert(QStringLiteral("betrag"), herkunft(zeilen, zuZahlenZeile));
-    } else if (summe) {
-        // The stated total less the stated reduction.
+    } else if (summe && *summe - minderung.value_or(0) >= 0) {
+        // The stated total less the stated reduction; a reduction larger
+        // than the total is a misreading, and the amount stays unknown.
         beleg->betrag = std::round((*summe - minderung.value_or(0)) * 100) / 100;
         beleg->herkunft.insert(QStringLiteral("betrag"), herkunft(zeilen, summeZeile));
     }
