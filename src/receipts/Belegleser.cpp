@@ -150,6 +150,20 @@ QString nativ(const QString &datei)
     return QDir::toNativeSeparators(datei);
 }
 
+// Opens a PDF for reading; null with the reason when it is damaged or
+// locked by a password.
+std::unique_ptr<Poppler::Document> pdfOeffnen(const QString &datei, QString *grund)
+{
+    auto pdf = Poppler::Document::load(datei);
+    if (!pdf)
+        *grund = QStringLiteral("Die PDF-Datei %1 ist beschädigt.").arg(nativ(datei));
+    else if (pdf->isLocked())
+        *grund = QStringLiteral("Die PDF-Datei %1 ist mit einem Kennwort geschützt.").arg(nativ(datei));
+    else
+        return pdf;
+    return nullptr;
+}
+
 } // namespace
 
 bool Belegleser::istBelegdatei(const QString &datei)
@@ -183,11 +197,10 @@ bool Belegleser::lesen(const QString &datei, const Optionen &optionen, Beleg *be
 
     int seitenzahl = 0;
     if (art == Art::Pdf) {
-        auto pdf = Poppler::Document::load(datei);
+        QString grund;
+        auto pdf = pdfOeffnen(datei, &grund);
         if (!pdf)
-            return scheitern(QStringLiteral("Die PDF-Datei %1 ist beschädigt.").arg(nativ(datei)));
-        if (pdf->isLocked())
-            return scheitern(QStringLiteral("Die PDF-Datei %1 ist mit einem Kennwort geschützt.").arg(nativ(datei)));
+            return scheitern(grund);
         seitenzahl = pdf->numPages();
     } else if (art == Art::Tiff) {
         seitenzahl = tiffSeitenzahl(datei);
@@ -320,11 +333,10 @@ QList<QImage> Belegleser::seiten(const QString &datei, int dpi, QString *fehler)
     if (art == Art::Keine)
         return scheitern(QStringLiteral("Die Datei %1 ist weder ein PDF noch ein Bild (JPEG, PNG, TIFF).").arg(nativ(datei)));
     if (art == Art::Pdf) {
-        auto pdf = Poppler::Document::load(datei);
+        QString grund;
+        auto pdf = pdfOeffnen(datei, &grund);
         if (!pdf)
-            return scheitern(QStringLiteral("Die PDF-Datei %1 ist beschädigt.").arg(nativ(datei)));
-        if (pdf->isLocked())
-            return scheitern(QStringLiteral("Die PDF-Datei %1 ist mit einem Kennwort geschützt.").arg(nativ(datei)));
+            return scheitern(grund);
         if (pdf->numPages() > HoechsteSeitenzahl)
             return scheitern(QStringLiteral("Die Datei %1 hat %2 Seiten; ein Beleg hat höchstens %3.")
                                  .arg(nativ(datei))
