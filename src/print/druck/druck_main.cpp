@@ -1,4 +1,5 @@
 // velmora-druck: prints a page of the application into a PDF or PNG file.
+#include "base/Kommandozeile.h"
 #include "app/QtUebersetzung.h"
 #include "print/Schriften.h"
 #include "print/druck/Druckkommando.h"
@@ -6,23 +7,9 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-namespace {
-// Scripts read stderr: only the program's own messages and Qt's serious
-// ones go there.
-void meldungFiltern(QtMsgType typ, const QMessageLogContext &, const QString &text)
-{
-    if (typ == QtCriticalMsg || typ == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("VELMORA_QT_MELDUNGEN"))
-        qInstallMessageHandler(meldungFiltern);
-    // No display needed: draw offscreen unless a platform is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    kommandozeileVorbereiten();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Velmora"));
     QtUebersetzung::laden(&app);
