@@ -11,6 +11,9 @@
 #include "shell/Dialoge.h"
 #include "base/GermanMoney.h"
 #include "shell/Hauptform.h"
+#include "shell/HilfeFenster.h"
+#include "ledger/Belegzugang.h"
+#include "print/Einreichungspaket.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +24,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QApplication>
+#include <QDir>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -82,6 +89,16 @@ void Druckfunktion::aufbauen()
         m_knoepfe.append(k);
     }
 
+    m_paket = new QPushButton(QStringLiteral("Als PDF zum Einreichen…"), this);
+    m_paket->setObjectName(QStringLiteral("Paket_Knopf"));
+    m_paket->setToolTip(QStringLiteral("legt Vorderseite, Rückseite, die Aufstellungen und die Bilder aller Belege in "
+                                       "eine PDF-Datei zum Ausdrucken oder Hochladen"));
+    m_paket->setMinimumHeight(30);
+    m_paket->setAutoDefault(false);
+    connect(m_paket, &QPushButton::clicked, this, &Druckfunktion::Paket_Knopf_Click);
+    spalte->addSpacing(6);
+    spalte->addWidget(m_paket);
+
     auto *abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     abbrechen->setObjectName(QStringLiteral("Abbrechen_Knopf"));
     abbrechen->setToolTip(QStringLiteral("diese Dialogbox verlassen"));
@@ -111,6 +128,11 @@ void Druckfunktion::aufbauen()
     m_pkvp = new QLabel(this);
     m_pkvp->setObjectName(QStringLiteral("pKVP"));
     m_pkvp->hide();
+
+    // The rest of the program waits while the dialog is open: F1 here
+    // opens the guide at the expense pages.
+    auto *hilfe = new QShortcut(QKeySequence::HelpContents, this);
+    connect(hilfe, &QShortcut::activated, this, [this] { HilfeFenster::zeigen(this, objectName()); });
 
     setMinimumWidth(400);
     setSizeGripEnabled(false);
@@ -348,5 +370,62 @@ bool Druckfunktion::drucken(Druckauftrag auftrag)
         Dialoge::meldung(this, QMessageBox::Critical, kTitel, e.fehler);
         return false;
     }
+    return true;
+}
+
+QString Druckfunktion::paketvorschlag()
+{
+    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(dokumente);
+    return QDir(dokumente).filePath(Einreichungspaket::dateiname(QDate::currentDate()));
+}
+
+bool Druckfunktion::Paket_Knopf_Click()
+{
+    if (Aufwendungen *a = ledger())
+        a->einlesen();
+    m_hauptform.Felder_einlesen();
+    QString datei = Dialoge::dateiSpeichern(this, QStringLiteral("Als PDF zum Einreichen"), paketvorschlag());
+    if (datei.isEmpty())
+        return false;
+    if (QFileInfo(datei).suffix().isEmpty())
+        datei += QStringLiteral(".pdf");
+
+    const Feldtabelle &felder = m_hauptform.feldtabelle();
+    Einreichungspaket::Auftrag a;
+    a.datenbank = m_hauptform.druckdatenbank();
+    a.eintrag = m_hauptform.katalog();
+    a.formularart = m_hauptform.antragText();
+    a.pflege = pflegeantrag();
+    a.antragInEuro = antragInEuro();
+    a.euroformular = felder.Feldwert(QStringLiteral("Euroformularbenutzen")) == std::optional(QStringLiteral("1"));
+    a.felder = &felder;
+    a.belege = &tabelle();
+    a.datenverzeichnis = m_hauptform.datenverzeichnis();
+    a.bilder = &Belegzugang::seiten;
+    // The pictures are read on all cores; the bar moves receipt by receipt.
+    a.fortschritt = [this](int fertig, int alle) {
+        m_progress->setRange(0, alle);
+        m_progress->setValue(fertig);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return true;
+    };
+    setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Einreichungspaket::Ergebnis e = Einreichungspaket::schreiben(a, datei);
+    QApplication::restoreOverrideCursor();
+    setEnabled(true);
+    m_progress->setRange(0, 1);
+    m_progress->setValue(0);
+    if (!e.ok) {
+        Dialoge::meldung(this, QMessageBox::Critical, kTitel, e.fehler);
+        return false;
+    }
+    m_hauptform.meldeGespeichert(datei);
+    if (!e.fehlend.isEmpty())
+        Dialoge::meldung(this, QMessageBox::Information, kTitel,
+                         QStringLiteral("Die PDF-Datei ist geschrieben, doch diese Bilder fehlen darin; die letzte "
+                                        "Seite nennt die Belege:\n\n%1")
+                             .arg(e.fehlend.join(u'\n')));
     return true;
 }

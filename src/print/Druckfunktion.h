@@ -46,6 +46,11 @@ public:
     // A click on Drucken_Knopf(index). False when a page could not be put out.
     bool Drucken_Knopf_Click(int index);
     void Abbrechen_Knopf_Click();
+    // "Als PDF zum Einreichen…": the application with the receipts' pictures
+    // in one PDF file. False when nothing was written.
+    bool Paket_Knopf_Click();
+    // The file proposed for it: today's date in the documents folder.
+    static QString paketvorschlag();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -73,6 +78,7 @@ private:
     QLineEdit *m_bereich = nullptr;
     QCheckBox *m_querformat = nullptr;
     QLabel *m_pkvp = nullptr;
+    QPushButton *m_paket = nullptr;
     QString m_dateizusatz; // page of a person's list after the first
     // While the lists of all persons go to the screen: the one preview
     // window that collects their pages, and how many it holds.

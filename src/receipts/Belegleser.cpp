@@ -77,6 +77,8 @@ public:
         if (m_art == Art::Tiff)
             return true;
         m_bild = std::make_unique<QImageReader>(m_datei);
+        // A phone photo says in its EXIF data which way is up.
+        m_bild->setAutoTransform(true);
         return m_bild->canRead();
     }
 
@@ -352,6 +354,7 @@ QList<QImage> Belegleser::seiten(const QString &datei, int dpi, QString *fehler)
         return bilder;
     }
     QImageReader r(datei);
+    r.setAutoTransform(true);
     const int anzahl = art == Art::Tiff ? std::min(tiffSeitenzahl(datei), HoechsteSeitenzahl) : 1;
     for (int i = 0; i < anzahl; ++i) {
         QImage bild = art == Art::Tiff ? tiffSeite(datei, i, nullptr) : r.read();

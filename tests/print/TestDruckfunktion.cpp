@@ -5,6 +5,7 @@
 #include "TestUmgebung.h"
 
 #include "ledger/Aufwendungen.h"
+#include "ledger/Belegablage.h"
 #include "print/Aufwendungsseiten.h"
 #include "print/Druckerwahl.h"
 #include "print/Druckfunktion.h"
@@ -19,6 +20,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QStandardPaths>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -359,6 +362,41 @@ private Q_SLOTS:
         QVERIFY(pdfText(a).contains(QStringLiteral("12,34")));
         QVERIFY(!pdfText(a).contains(QStringLiteral("56,78")));
         QVERIFY(pdfText(e).contains(QStringLiteral("56,78")));
+    }
+
+    // The PDF to hand in from the dialog: proposed in the documents folder,
+    // the receipt's picture stamped behind the lists, the one without a
+    // picture named, and the status line says where it went.
+    void paketZumEinreichen()
+    {
+        starten(QStringLiteral("Testaufwendungen"));
+        QImage bild(800, 1100, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        const QString png = m_dir + QStringLiteral("rezept.png");
+        QVERIFY(bild.save(png));
+        Rechnungsposition mitBild = beleg(1, QStringLiteral("A"), 12.34);
+        mitBild.belegdatei = Belegablage::ablegen(m_h->datenverzeichnis(), png);
+        QVERIFY(!mitBild.belegdatei.isEmpty());
+        belege({mitBild, beleg(2, QStringLiteral("E"), 56.78)});
+        const QString datei = m_dir + QStringLiteral("paket.pdf");
+        imDialog([&](Druckfunktion *d) {
+            QCOMPARE(QFileInfo(Druckfunktion::paketvorschlag()).absoluteFilePath(),
+                     QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                         .absoluteFilePath(QStringLiteral("Beihilfeantrag-%1.pdf")
+                                               .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")))));
+            Dialoge::dateiAntwort(datei);
+            d->findChild<QPushButton *>(QStringLiteral("Paket_Knopf"))->click();
+        });
+        QVERIFY(m_h->findChild<QLabel *>(QStringLiteral("Statuszeile"))->text().contains(QStringLiteral("paket.pdf")));
+        const QStringList blaetter = pdfText(datei).split(u'\f');
+        if (blaetter.size() < 2)
+            QSKIP("pdftotext is not installed");
+        // The list and the landscape second list, then the picture, then
+        // the receipt without one.
+        QCOMPARE(blaetter.size(), 5);
+        QVERIFY(blaetter.at(0).contains(QStringLiteral("12,34")) && blaetter.at(0).contains(QStringLiteral("56,78")));
+        QVERIFY(blaetter.at(2).contains(QStringLiteral("Beleg 1")));
+        QVERIFY(blaetter.at(3).contains(QStringLiteral("Nr. 2")));
     }
 };
 

@@ -15,6 +15,7 @@
 #include "print/PdfFlaeche.h"
 #include "print/druck/Datenblattkommando.h"
 #include "print/druck/MehrseitenPdf.h"
+#include "print/druck/Paketkommando.h"
 #include "print/druck/Uebersichtsdruck.h"
 #include "print/druck/Widerspruchskommando.h"
 #include "base/GermanDate.h"
@@ -39,6 +40,7 @@ struct Optionen
     bool aenderungen35 = false; // changes in sections 3 to 5
     bool uebersicht = false;    // the list of all stored applications
     bool widerspruch = false;   // the objection against an application's decision
+    bool paket = false;         // the application with its receipts, to hand in
     int dpi = 150;
 };
 
@@ -283,6 +285,7 @@ QString Druckkommando::hilfe()
         "                      [--antragsdatei DATEI] [--person N]\n"
         "       velmora-druck [--programm VERZ] [--daten VERZ] --uebersicht --pdf DATEI\n"
         "       velmora-druck [--programm VERZ] [--daten VERZ] --widerspruch --antrag KENNUNG --pdf DATEI\n"
+        "       velmora-druck [--programm VERZ] [--daten VERZ] --paket --antrag KENNUNG --pdf DATEI\n"
         "SEITE: vorderseite, rueckseite, vorderseite-komplett, rueckseite-komplett, pflege-vorderseite,\n"
         "       pflege-rueckseite, pflege-vorderseite-komplett, pflege-rueckseite-komplett, layout:NAME,\n"
         "       aufwendungen-1 bis aufwendungen-4 (mit --block K, ab 0), versicherung,\n"
@@ -294,10 +297,12 @@ QString Druckkommando::hilfe()
         "--antragsdatei: die mit \"Speichern\" abgelegte Datei des Unfallberichts, Vorschuss- oder\n"
         "Abschlagsantrags; alle Seiten kommen in eine PDF-Datei (oder DATEI-1.png, DATEI-2.png, ...).\n"
         "--uebersicht: alle in anträge.mdb gespeicherten Anträge mit Stand und Summen als Liste (A4 quer).\n"
-        "--widerspruch: Entwurf eines Widerspruchs gegen den erfassten Bescheid des Antrags KENNUNG.\n");
+        "--widerspruch: Entwurf eines Widerspruchs gegen den erfassten Bescheid des Antrags KENNUNG.\n"
+        "--paket: der Antrag KENNUNG zum Einreichen in einer PDF-Datei: Vorder- und Rückseite,\n"
+        "Aufstellungen der Aufwendungen und die Bilder der Belege, jedes mit \"Beleg N\" gestempelt.\n");
 }
 
-int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
+int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung, const Einreichungspaket::Bildquelle &bilder)
 {
     auto fehler = [meldung](int code, const QString &text) {
         if (meldung)
@@ -366,6 +371,8 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
             o.uebersicht = true;
         else if (a == QLatin1String("--widerspruch"))
             o.widerspruch = true;
+        else if (a == QLatin1String("--paket"))
+            o.paket = true;
         else if (a == QLatin1String("--komplett"))
             o.komplett = true;
         else if (a == QLatin1String("--quer"))
@@ -377,7 +384,7 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
         if (!ok)
             return fehler(2, QStringLiteral("Zu %1 fehlt der Wert.\n").arg(a) + hilfe());
     }
-    if (o.seite.isEmpty() && !o.uebersicht && !o.widerspruch)
+    if (o.seite.isEmpty() && !o.uebersicht && !o.widerspruch && !o.paket)
         return fehler(2, QStringLiteral("Bitte die Seite mit --seite angeben.\n") + hilfe());
     if (o.pdf.isEmpty() == o.png.isEmpty())
         return fehler(2, QStringLiteral("Bitte genau eine Ausgabe angeben: --pdf DATEI oder --png DATEI.\n") + hilfe());
@@ -441,6 +448,9 @@ int Druckkommando::ausfuehren(const QStringList &argumente, QString *meldung)
     if (!Formularkatalog::Formulare_laden(datenbank, formular, eintrag))
         return fehler(1, QStringLiteral("Die Formularart \"%1\" gibt es in %2 nicht.\n").arg(formular, nativ(datenbank)));
 
+    if (o.paket)
+        return Paketkommando::ausfuehren(datenbank, daten, formular, eintrag, inhalt.tabelle, o.antrag, o.pdf, bilder,
+                                         meldung);
     if (o.seite.startsWith(QLatin1String("aufwendungen-")) || o.seite == QLatin1String("versicherung"))
         return aufwendungen(o, datenbank, daten, formular, eintrag, inhalt.tabelle, meldung);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/Einreichungspaket.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,8 @@ class Druckkommando
 public:
     // Runs the command line (without the program name). Returns the exit
     // code; messages go into meldung (German, for stderr).
-    static int ausfuehren(const QStringList &argumente, QString *meldung);
+    // bilder shows the receipts' files for --paket (the invoice reader's).
+    static int ausfuehren(const QStringList &argumente, QString *meldung,
+                          const Einreichungspaket::Bildquelle &bilder = {});
     static QString hilfe();
 };

@@ -3,6 +3,9 @@
 #include "app/QtUebersetzung.h"
 #include "print/Schriften.h"
 #include "print/druck/Druckkommando.h"
+#ifdef VELMORA_BELEGLESER
+#include "receipts/Belegleser.h"
+#endif
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -15,7 +18,11 @@ int main(int argc, char *argv[])
     QtUebersetzung::laden(&app);
     Schriften::einrichten();
     QString meldung;
-    const int code = Druckkommando::ausfuehren(QGuiApplication::arguments().mid(1), &meldung);
+    Einreichungspaket::Bildquelle bilder;
+#ifdef VELMORA_BELEGLESER
+    bilder = &receipts::Belegleser::seiten;
+#endif
+    const int code = Druckkommando::ausfuehren(QGuiApplication::arguments().mid(1), &meldung, bilder);
     if (!meldung.isEmpty())
         std::fputs(meldung.toLocal8Bit().constData(), code == 0 ? stdout : stderr);
     return code;
