@@ -152,6 +152,7 @@ Rechnungsposition position(const Beleg &beleg, const Personen &personen, const Q
 {
     Rechnungsposition r;
     r.Datum = beleg.rechnungsdatum.isValid() ? beleg.rechnungsdatum.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+    r.faelligam = beleg.faelligam.isValid() ? beleg.faelligam.toString(QStringLiteral("dd.MM.yyyy")) : QString();
     r.Empfaenger = empfaenger(beleg.patient, personen);
     r.Art = kostenart(beleg, arten);
     r.Rechnung = beleg.betrag.value_or(0.0);

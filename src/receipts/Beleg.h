@@ -49,6 +49,7 @@ struct Beleg
     QString quelle;                  // "text" or "ocr"
     bool girocode = false;
     QDate rechnungsdatum;
+    QDate faelligam;                 // a printed due date, or the invoice date plus a term in days
     QString rechnungsnummer;
     QString aussteller;
     QString patient;

@@ -440,6 +440,39 @@ QString ohneBegruendungslabel(QString t)
     return blank >= 0 ? t.mid(blank + 1).trimmed() : QString();
 }
 
+// When the invoice is to be paid: "zahlbar bis 15.04.2026", "fällig am …",
+// "bitte bis zum … überweisen", or a term ("zahlbar innerhalb von 30
+// Tagen", "Zahlungsziel 14 Tage") counted from the invoice date.
+void faelligkeitLesen(const QList<Textzeile> &zeilen, Beleg *beleg)
+{
+    static const QRegularExpression datum(
+        QStringLiteral("(?:zahlbar|fällig|zahlungsziel|zahlungsfrist|zu zahlen|überweisen Sie|bitte)\\b[^0-9]{0,30}?"
+                       "(?:bis|am|zum|spätestens)\\s*(?:zum\\s+)?:?\\s*(\\d{1,2}\\.\\d{1,2}\\.(?:\\d{4}|\\d{2}))\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression frist(
+        QStringLiteral("(?:zahlbar|fällig|zahlungsziel|zahlungsfrist|zu zahlen|überweisen)\\b[^0-9]{0,30}?(\\d{1,3})\\s*Tage"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const QString t = zeilen[i].text();
+        const auto m = datum.match(t);
+        if (m.hasMatch()) {
+            const std::optional<QDate> tag = datumLesen(m.captured(1));
+            if (tag && tag->isValid()) {
+                beleg->faelligam = *tag;
+                beleg->herkunft.insert(QStringLiteral("faelligam"), herkunft(zeilen, int(i)));
+                return;
+            }
+        }
+        const auto f = frist.match(t);
+        const int tage = f.hasMatch() ? f.captured(1).toInt() : 0;
+        if (tage > 0 && tage <= 180 && beleg->rechnungsdatum.isValid()) {
+            beleg->faelligam = beleg->rechnungsdatum.addDays(tage);
+            beleg->herkunft.insert(QStringLiteral("faelligam"), herkunft(zeilen, int(i)));
+            return;
+        }
+    }
+}
+
 } // namespace
 
 void rechnungAuswerten(const QList<Textzeile> &zeilen, Beleg *beleg)
@@ -646,6 +679,7 @@ void rechnungAuswerten(const QList<Textzeile> &zeilen, Beleg *beleg)
         beleg->rechnungsdatum = *datumLesen(d.wert);
         beleg->herkunft.insert(QStringLiteral("rechnungsdatum"), herkunft(zeilen, d.zeile));
     }
+    faelligkeitLesen(zeilen, beleg);
     if (!nummer.wert.isEmpty()) {
         beleg->rechnungsnummer = nummer.wert;
         beleg->herkunft.insert(QStringLiteral("rechnungsnummer"), herkunft(zeilen, nummer.zeile));

@@ -384,6 +384,7 @@ private Q_SLOTS:
                      QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                          .absoluteFilePath(QStringLiteral("Beihilfeantrag-%1.pdf")
                                                .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")))));
+            d->grab().save(bilder(QStringLiteral("druckfunktion.png")));
             Dialoge::dateiAntwort(datei);
             d->findChild<QPushButton *>(QStringLiteral("Paket_Knopf"))->click();
         });

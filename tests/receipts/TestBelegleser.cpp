@@ -124,6 +124,41 @@ private Q_SLOTS:
         QCOMPARE(ibanPruefen(text), gueltig);
     }
 
+    // The due date: printed, or the invoice date plus a term in days; an
+    // amount to pay or a date of service is no due date.
+    void faelligkeit_data()
+    {
+        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<QDate>("faellig");
+        QTest::newRow("zahlbar bis") << "Zahlbar bis 15.04.2026 ohne Abzug" << QDate(2026, 4, 15);
+        QTest::newRow("fällig am") << "Fällig am: 02.05.26" << QDate(2026, 5, 2);
+        QTest::newRow("bitte überweisen bis zum") << "Bitte überweisen Sie den Betrag bis zum 30.04.2026." << QDate(2026, 4, 30);
+        QTest::newRow("Tage ab Rechnungsdatum") << "Zahlbar innerhalb von 30 Tagen" << QDate(2026, 4, 9);
+        QTest::newRow("Zahlungsziel") << "Zahlungsziel: 14 Tage netto" << QDate(2026, 3, 24);
+        QTest::newRow("Betrag, kein Datum") << "Zu zahlen: 123,45 EUR" << QDate();
+        QTest::newRow("Leistungsdatum") << "Behandlung am 03.03.2026" << QDate();
+    }
+    void faelligkeit()
+    {
+        QFETCH(QString, zeile);
+        QFETCH(QDate, faellig);
+        QList<Textwort> woerter;
+        double x = 0;
+        for (const QString &w : {QStringLiteral("Rechnungsdatum:"), QStringLiteral("10.03.2026")}) {
+            woerter.append(Textwort{w, x, 10, x + 50, 20});
+            x += 60;
+        }
+        x = 0;
+        for (const QString &w : zeile.split(u' ')) {
+            woerter.append(Textwort{w, x, 40, x + 40, 50});
+            x += 45;
+        }
+        Beleg b;
+        rechnungAuswerten(zeilenBilden(1, woerter), &b);
+        QCOMPARE(b.rechnungsdatum, QDate(2026, 3, 10));
+        QCOMPARE(b.faelligam, faellig);
+    }
+
     // A file that is no invoice gets a reason, and no crash or hang.
     void keineRechnung_data()
     {
