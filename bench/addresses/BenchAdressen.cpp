@@ -5,6 +5,7 @@
 #include "addresses/Adressenform.h"
 #include "shell/Datenbank.h"
 #include "shell/Dialoge.h"
+#include "app/MaskenAnmeldung.h"
 #include "shell/Hauptform.h"
 #include "shell/Verzeichnisse.h"
 
@@ -47,7 +48,7 @@ struct Umgebung
         Verzeichnisse::einrichten(prog);
         buch = prog + Adressbestand::dateiname();
         fuellen(buch);
-        h = new Hauptform;
+        h = new Hauptform(velmoraMaskenAnmelden);
         h->resize(1100, 760);
         h->show();
         h->starten(QString());

@@ -7,6 +7,7 @@
 #include "ledger/Uebersicht.h"
 #include "shell/Dialoge.h"
 #include "base/GermanDate.h"
+#include "app/MaskenAnmeldung.h"
 #include "shell/Hauptform.h"
 
 #include <QApplication>
@@ -85,7 +86,7 @@ void BM_UebersichtLesen(benchmark::State &state)
 void BM_UebersichtFenster(benchmark::State &state)
 {
     Dialoge::setTestbetrieb(true);
-    Hauptform h;
+    Hauptform h(velmoraMaskenAnmelden);
     h.starten(QStringLiteral("/pfad:") + bestand().dir.path());
     for (auto _ : state) {
         auto *w = new Antragsuebersicht(h);

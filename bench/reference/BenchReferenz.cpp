@@ -5,6 +5,7 @@
 #include "reference/KurorteForm.h"
 #include "reference/Textbestand.h"
 #include "shell/Datenbank.h"
+#include "app/MaskenAnmeldung.h"
 #include "shell/Hauptform.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ void BM_KurorteFormOeffnen(benchmark::State &state)
     // Without a start-up the program directory is empty: the databases are
     // found in the current directory.
     QDir::setCurrent(kDir);
-    Hauptform h;
+    Hauptform h(velmoraMaskenAnmelden);
     for (auto _ : state) {
         auto *k = new KurorteForm(h);
         k->show();

@@ -4,6 +4,7 @@
 #include "fields/FeldControls.h"
 #include "fields/Felddatei.h"
 #include "shell/Dialoge.h"
+#include "app/MaskenAnmeldung.h"
 #include "shell/Hauptform.h"
 #include "shell/Maske.h"
 
@@ -47,7 +48,7 @@ struct Umgebung
     Umgebung()
     {
         Dialoge::setTestbetrieb(true);
-        h = new Hauptform;
+        h = new Hauptform(velmoraMaskenAnmelden);
         h->maskeAnmelden(QStringLiteral("Hauptdaten"), [](Hauptform &hf) { return new GrosseMaske(hf); });
         h->starten(QStringLiteral("/pfad:") + dir.path());
         h->Daten_Knopf_Click();
