@@ -62,6 +62,8 @@ protected:
 
 private:
     void verlassen(QWidget *feld);
+    // The tool tips of the amount fields name the receipt's currency.
+    void betraegeErklaeren(bool euro);
 
     Hauptform &m_hauptform;
     // The picture link of the receipt shown with "Bearbeiten", kept by "Ändern".
