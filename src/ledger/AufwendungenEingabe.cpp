@@ -188,7 +188,7 @@ void AufwendungenEingabe::felderLoeschen(bool pflege)
 {
     for (QLineEdit *e : {m_beleg, m_datum, m_rechnung, m_versicherung, m_erstattung, m_erstattungV, m_bezahltam,
                          m_faelligam, m_rechnungsnummer})
-        e->clear();
+        e->setText(QString()); // not as typing: Strg+Z then means the receipts
     leeren(m_artListe);
     leeren(m_arzt);
     m_belegdatei.clear();
