@@ -418,6 +418,7 @@ bool Aufwendungen::antragSpeichern()
         QSet<QString> hier;
         for (const Rechnungsposition &r : m_tabelle.alle())
             hier.insert(r.belegdatei);
+        hier.unite(m_verlauf.belegdateien()); // Strg+Z may bring them back
         Belegablage::aufraeumen(m_hauptform.datenverzeichnis(), pfad, hier);
         m_hauptform.meldeGespeichert(QFileInfo(pfad).absoluteFilePath());
     }
@@ -556,6 +557,8 @@ bool Aufwendungen::eventFilter(QObject *objekt, QEvent *ereignis)
     auto *w = qobject_cast<QWidget *>(objekt);
     if (!w)
         return Maske::eventFilter(objekt, ereignis);
+    if (AufwendungenEingabe::rueckgaengigDemFenster(w, ereignis))
+        return true;
     if (ereignis->type() == QEvent::FocusIn) {
         AufwendungenEingabe::markierenBeimBetreten(this, w, w == m_bemerkungen ? 100 : 15);
     } else if (ereignis->type() == QEvent::FocusOut) {

@@ -312,22 +312,25 @@ void AufwendungenEingabe::markierenBeimBetreten(QObject *kontext, QWidget *w, in
         Qt::QueuedConnection);
 }
 
+bool AufwendungenEingabe::rueckgaengigDemFenster(QWidget *w, QEvent *ereignis)
+{
+    auto *e = qobject_cast<QLineEdit *>(w);
+    if (auto *c = qobject_cast<QComboBox *>(w))
+        e = c->lineEdit();
+    return e && ereignis->type() == QEvent::ShortcutOverride
+           && static_cast<QKeyEvent *>(ereignis)->matches(QKeySequence::Undo) && !e->isUndoAvailable();
+}
+
 bool AufwendungenEingabe::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     auto *w = qobject_cast<QWidget *>(objekt);
     if (!w)
         return QFrame::eventFilter(objekt, ereignis);
     switch (ereignis->type()) {
-    case QEvent::ShortcutOverride: {
-        // Strg+Z takes back the typing in a field; with none to take back
-        // it is the window's: the last change of the receipts.
-        auto *e = qobject_cast<QLineEdit *>(w);
-        if (auto *c = qobject_cast<QComboBox *>(w))
-            e = c->lineEdit();
-        if (e && static_cast<QKeyEvent *>(ereignis)->matches(QKeySequence::Undo) && !e->isUndoAvailable())
+    case QEvent::ShortcutOverride:
+        if (rueckgaengigDemFenster(w, ereignis))
             return true;
         break;
-    }
     case QEvent::KeyPress: {
         const int taste = static_cast<QKeyEvent *>(ereignis)->key();
         if (taste != Qt::Key_Return && taste != Qt::Key_Enter)

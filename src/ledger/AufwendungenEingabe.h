@@ -53,6 +53,10 @@ public:
 
     // Selects a field's text when it gets the focus (up to laenge characters).
     static void markierenBeimBetreten(QObject *kontext, QWidget *w, int laenge);
+    // Strg+Z takes back the typing in a field; with none to take back it is
+    // the window's (the last change of the receipts): true for the override
+    // event a field must then not see.
+    static bool rueckgaengigDemFenster(QWidget *w, QEvent *ereignis);
 
 Q_SIGNALS:
     void aerztelisteBearbeiten();

@@ -16,3 +16,13 @@ int Belegverlauf::zuruecknehmen(Rechnungspositionen &tabelle)
     // A row that no longer exists is no cursor row.
     return tabelle.gueltig(s.zeile) ? s.zeile : qMin(qMax(s.zeile, 0), tabelle.anzahl());
 }
+
+QSet<QString> Belegverlauf::belegdateien() const
+{
+    QSet<QString> dateien;
+    for (const Schritt &s : m_schritte)
+        for (const Rechnungsposition &r : s.tabelle.alle())
+            if (!r.belegdatei.isEmpty())
+                dateien.insert(r.belegdatei);
+    return dateien;
+}

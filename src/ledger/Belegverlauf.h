@@ -2,6 +2,7 @@
 
 #include "ledger/Rechnungspositionen.h"
 
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -25,6 +26,8 @@ public:
     // forgets that step; gives the cursor row of then (0 for none). Without
     // a remembered step the table stays as it is.
     int zuruecknehmen(Rechnungspositionen &tabelle);
+    // The picture files of the receipts in the remembered tables.
+    QSet<QString> belegdateien() const;
     // Another application: nothing to take back.
     void leeren() { m_schritte.clear(); }
 
