@@ -350,6 +350,7 @@ void Aufwendungen::einlesen()
     // The expected refund per receipt, with the fee check's reduction of a read invoice.
     Bescheidaktionen::Erwartung erwartung = Bescheidaktionen::erwartung(m_hauptform, m_tabelle.alle());
     m_erwartetSumme->setText(Bescheidaktionen::summentext(erwartung));
+    m_erwartetSumme->setVisible(!m_erwartetSumme->text().isEmpty()); // no empty line above the entry fields
     static_cast<Rechnungsliste *>(m_liste->model())
         ->setErwartung(std::move(erwartung.eingaben), std::move(erwartung.ergebnisse));
     m_liste->setZeilen(std::move(zeilen), m_tabelle.alle());
