@@ -68,6 +68,7 @@ void Aufwendungen::aufbauen()
             m_eingabe->belegFokussieren();
     });
     connect(m_liste, &AufwendungenListe::bildZeigen, this, &Aufwendungen::belegZeigen);
+    connect(m_liste, &AufwendungenListe::loeschen, this, &Aufwendungen::Loeschen_Knopf_Click);
     setAcceptDrops(true);
     layout->addWidget(m_liste, 1);
 
@@ -77,6 +78,8 @@ void Aufwendungen::aufbauen()
     layout->addWidget(m_infozeile);
     m_erwartetSumme = new QLabel(this);
     m_erwartetSumme->setObjectName(QStringLiteral("ErwartetSumme"));
+    // A long sum line never widens the window.
+    m_erwartetSumme->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(m_erwartetSumme);
 
     // Panel1: the entry fields of one receipt.
@@ -156,83 +159,11 @@ void Aufwendungen::aufbauen()
 
     menueAufbauen(leiste);
 
-    // Header rules.
-    connect(m_antragsdatum, &QLineEdit::textChanged, this, &Aufwendungen::antragsdatumGeaendert);
-    connect(m_abschlagDatum, &QLineEdit::textChanged, this, [this](const QString &t) {
-        if (QLineEdit *f = m_hauptform.feld(QStringLiteral("Bescheidvom")))
-            f->setText(t);
-    });
-    connect(m_abschlagHoehe, &QLineEdit::textChanged, this, [this](const QString &t) {
-        if (QLineEdit *f = m_hauptform.feld(QStringLiteral("BescheidHöhe")))
-            f->setText(t);
-    });
-    connect(m_aEuro, &QCheckBox::toggled, this, &Aufwendungen::einlesen);
-    connect(m_pflegeantrag, &QCheckBox::toggled, this, &Aufwendungen::pflegeGeaendert);
     if (QCheckBox *tarvik = m_hauptform.kasten(QStringLiteral("Tarvik")))
         connect(tarvik, &QCheckBox::toggled, m_menueExport, &QAction::setVisible);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{m_antragsdatum, m_unternummer, m_eingereichtam,
-                                                       m_zurueckerhalten, m_bemerkungen, m_abschlagDatum,
-                                                       m_abschlagHoehe})
-        w->installEventFilter(this);
-
     speichernFreigeben(false);
     resize(860, 560);
-}
-
-void Aufwendungen::kopfAufbauen()
-{
-    m_panel4 = new QFrame(this);
-    m_panel4->setObjectName(QStringLiteral("Panel4"));
-    m_panel4->setFrameShape(QFrame::StyledPanel);
-    auto *k = new QGridLayout(m_panel4);
-    k->setContentsMargins(6, 4, 6, 6);
-    k->setHorizontalSpacing(6);
-    k->setVerticalSpacing(3);
-    m_antragsdatum = textfeld(QStringLiteral("Antragsdatum"), m_panel4, 85);
-    m_unternummer = textfeld(QStringLiteral("Unternummer"), m_panel4, 30);
-    m_unternummer->setMaximumWidth(40);
-    m_unternummer->setToolTip(QStringLiteral("Unternummer"));
-    m_eingereichtam = textfeld(QStringLiteral("eingereichtam"), m_panel4, 85);
-    m_zurueckerhalten = textfeld(QStringLiteral("zurückerhalten"), m_panel4, 85);
-    m_bemerkungen = textfeld(QStringLiteral("Bemerkungen"), m_panel4, 200);
-    m_abschlagDatum = textfeld(QStringLiteral("AbschlagDatum"), m_panel4, 85);
-    m_abschlagHoehe = textfeld(QStringLiteral("AbschlagHöhe"), m_panel4, 85);
-    m_abschlagHoehe->setAlignment(Qt::AlignRight);
-    for (QLineEdit *e : {m_antragsdatum, m_eingereichtam, m_zurueckerhalten, m_abschlagDatum})
-        Datumsauswahl::anbringen(e);
-    m_aEuro = new QCheckBox(QStringLiteral("Euro"), m_panel4);
-    m_aEuro->setObjectName(QStringLiteral("AEuro"));
-    m_pflegeantrag = new QCheckBox(QStringLiteral("dieser Antrag ist ein Antrag für dauernde Pflege"), m_panel4);
-    m_pflegeantrag->setObjectName(QStringLiteral("Pflegeantrag"));
-    auto *datumzeile = new QHBoxLayout;
-    datumzeile->addWidget(m_antragsdatum);
-    datumzeile->addWidget(new QLabel(QStringLiteral("/"), m_panel4));
-    datumzeile->addWidget(m_unternummer);
-    datumzeile->addStretch(1);
-    k->addWidget(new QLabel(QStringLiteral("Antragsdatum"), m_panel4), 0, 0);
-    k->addLayout(datumzeile, 0, 1);
-    k->addWidget(new QLabel(QStringLiteral("eingereicht am"), m_panel4), 0, 2);
-    k->addWidget(m_eingereichtam, 0, 3);
-    k->addWidget(new QLabel(QStringLiteral("zurückerhalten am"), m_panel4), 0, 4);
-    k->addWidget(m_zurueckerhalten, 0, 5);
-    k->addWidget(new QLabel(QStringLiteral("Bemerkungen"), m_panel4), 1, 0);
-    k->addWidget(m_bemerkungen, 1, 1, 1, 5);
-    k->addWidget(new QLabel(QStringLiteral("Es ist ein Abschlag gewährt worden :"), m_panel4), 2, 0, 1, 2);
-    k->addWidget(new QLabel(QStringLiteral("durch Bescheid vom"), m_panel4), 2, 2);
-    k->addWidget(m_abschlagDatum, 2, 3);
-    k->addWidget(new QLabel(QStringLiteral("in Höhe von"), m_panel4), 2, 4);
-    k->addWidget(m_abschlagHoehe, 2, 5);
-    auto *waehrung = new QHBoxLayout;
-    waehrung->addWidget(new QLabel(QStringLiteral("Antragswährung"), m_panel4));
-    waehrung->addSpacing(6);
-    waehrung->addWidget(m_aEuro);
-    waehrung->addSpacing(20);
-    waehrung->addWidget(m_pflegeantrag);
-    waehrung->addStretch(1);
-    k->addLayout(waehrung, 3, 0, 1, 6);
-    k->setColumnStretch(5, 1);
-    m_panel4->hide();
 }
 
 QString Aufwendungen::datenbankpfad() const
@@ -318,6 +249,7 @@ void Aufwendungen::Hinzufuegen_Knopf_Click()
 {
     if (!m_eingabe->pruefen())
         return;
+    schrittMerken(QStringLiteral("Hinzufügen"));
     m_tabelle.hinzufuegen(m_eingabe->eintrag());
     einlesen();
     Felder_loeschen();
@@ -329,6 +261,7 @@ bool Aufwendungen::positionHinzufuegen(const Rechnungsposition &r)
 {
     if (!AufwendungenEingabe::pruefen(this, r))
         return false;
+    schrittMerken(QStringLiteral("Hinzufügen"));
     m_tabelle.hinzufuegen(r);
     einlesen();
     antragsdatumHinweis();
@@ -337,12 +270,16 @@ bool Aufwendungen::positionHinzufuegen(const Rechnungsposition &r)
 
 void Aufwendungen::antragsdatumHinweis()
 {
-    if (!GermanDate::isDate(m_antragsdatum->text()))
-        Dialoge::meldung(this, QMessageBox::Information, QStringLiteral("Wichtiger Hinweis!"),
-                         QStringLiteral("Sie haben noch kein Antragsdatum eingegeben!\r"
-                                        "Bitte 'Antragsinfo' drücken und Datum eingeben.\r\r"
-                                        "Ansonsten ist das Speichern des Antrages nicht möglich!"),
-                         QMessageBox::Ok);
+    // Once per application, not after each of its receipts.
+    const QString k = Antragsdatenbank::kennung(m_antragsdatum->text(), m_unternummer->text());
+    if (GermanDate::isDate(m_antragsdatum->text()) || m_hinweisKennung == k)
+        return;
+    m_hinweisKennung = k;
+    Dialoge::meldung(this, QMessageBox::Information, QStringLiteral("Wichtiger Hinweis!"),
+                     QStringLiteral("Sie haben noch kein Antragsdatum eingegeben!\r"
+                                    "Bitte 'Antragsinfo' drücken und Datum eingeben.\r\r"
+                                    "Ansonsten ist das Speichern des Antrages nicht möglich!"),
+                     QMessageBox::Ok);
 }
 
 void Aufwendungen::Einfuegen_Knopf_Click()
@@ -352,6 +289,7 @@ void Aufwendungen::Einfuegen_Knopf_Click()
     const int p = aktuelleZeile();
     if (p == 0)
         return;
+    schrittMerken(QStringLiteral("Einfügen"));
     m_tabelle.einfuegen(p, m_eingabe->eintrag());
     einlesen();
     setzeAktuelleZeile(p);
@@ -373,6 +311,7 @@ void Aufwendungen::Aendern_Knopf_Click()
     const int p = aktuelleZeile();
     if (p == 0)
         return;
+    schrittMerken(QStringLiteral("Ändern"));
     m_tabelle.aendern(p, m_eingabe->eintrag());
     einlesen();
     setzeAktuelleZeile(p);
@@ -389,6 +328,7 @@ void Aufwendungen::Loeschen_Knopf_Click()
     const int p = aktuelleZeile();
     if (p == 0)
         return;
+    schrittMerken(QStringLiteral("Löschen"));
     m_tabelle.loeschen(p);
     einlesen();
     setzeAktuelleZeile(qMin(p, m_tabelle.anzahl()));
@@ -410,11 +350,15 @@ void Aufwendungen::einlesen()
     // The expected refund per receipt, with the fee check's reduction of a read invoice.
     Bescheidaktionen::Erwartung erwartung = Bescheidaktionen::erwartung(m_hauptform, m_tabelle.alle());
     m_erwartetSumme->setText(Bescheidaktionen::summentext(erwartung));
+    m_erwartetSumme->setVisible(!m_erwartetSumme->text().isEmpty()); // no empty line above the entry fields
     static_cast<Rechnungsliste *>(m_liste->model())
         ->setErwartung(std::move(erwartung.eingaben), std::move(erwartung.ergebnisse));
     m_liste->setZeilen(std::move(zeilen), m_tabelle.alle());
     m_liste->artAusblenden(m_pflegeantrag->isChecked());
     m_infozeile->setText(s.infozeile());
+    m_menueRueckgaengig->setEnabled(!m_verlauf.leer());
+    m_menueRueckgaengig->setText(m_verlauf.leer() ? QStringLiteral("&Rückgängig")
+                                                  : QStringLiteral("&Rückgängig: ") + m_verlauf.naechster());
     if (m_tabelle.istLeer()) {
         speichernFreigeben(false);
         return;
@@ -447,41 +391,6 @@ void Aufwendungen::speichernFreigeben(bool an)
         m_menueSpeichern->setEnabled(an);
 }
 
-void Aufwendungen::antragsdatumGeaendert(const QString &text)
-{
-    if (QLineEdit *f = m_hauptform.feld(QStringLiteral("Datum")))
-        f->setText(text);
-    speichernFreigeben(GermanDate::isDate(text));
-}
-
-Antragskopf Aufwendungen::kopf() const
-{
-    Antragskopf k;
-    k.Antragsdatum = m_antragsdatum->text();
-    k.Unternummer = m_unternummer->text();
-    k.Bemerkungen = m_bemerkungen->text();
-    k.eingereichtam = m_eingereichtam->text();
-    k.zurueckerhalten = m_zurueckerhalten->text();
-    k.AbschlagDatum = m_abschlagDatum->text();
-    k.AbschlagHoehe = m_abschlagHoehe->text();
-    k.AEuro = m_aEuro->isChecked();
-    k.Pflegeantrag = m_pflegeantrag->isChecked();
-    return k;
-}
-
-void Aufwendungen::setzeKopf(const Antragskopf &k)
-{
-    m_antragsdatum->setText(k.Antragsdatum);
-    m_unternummer->setText(k.Unternummer);
-    m_bemerkungen->setText(k.Bemerkungen);
-    m_eingereichtam->setText(k.eingereichtam);
-    m_zurueckerhalten->setText(k.zurueckerhalten);
-    m_abschlagDatum->setText(k.AbschlagDatum);
-    m_abschlagHoehe->setText(k.AbschlagHoehe);
-    m_pflegeantrag->setChecked(k.Pflegeantrag);
-    m_aEuro->setChecked(k.AEuro);
-}
-
 void Aufwendungen::Speichern_Knopf_Click()
 {
     antragSpeichern();
@@ -510,6 +419,7 @@ bool Aufwendungen::antragSpeichern()
         QSet<QString> hier;
         for (const Rechnungsposition &r : m_tabelle.alle())
             hier.insert(r.belegdatei);
+        hier.unite(m_verlauf.belegdateien()); // Strg+Z may bring them back
         Belegablage::aufraeumen(m_hauptform.datenverzeichnis(), pfad, hier);
         m_hauptform.meldeGespeichert(QFileInfo(pfad).absoluteFilePath());
     }
@@ -532,6 +442,7 @@ void Aufwendungen::Neu_Knopf_Click()
     if (antwort != QMessageBox::Yes)
         return;
     m_tabelle.leeren();
+    antragGewechselt();
     speichernFreigeben(false);
     einlesen();
     for (QLineEdit *e : {m_bemerkungen, m_antragsdatum, m_eingereichtam, m_zurueckerhalten, m_unternummer,
@@ -599,6 +510,7 @@ void Aufwendungen::antragLaden(const QString &k, bool hinzuladen)
         eigener.AEuro = m_aEuro->isChecked();
         setzeKopf(eigener);
     }
+    antragGewechselt();
     if (!geladen.positionen.isEmpty()) {
         if (!hinzuladen)
             m_tabelle.leeren();
@@ -646,6 +558,8 @@ bool Aufwendungen::eventFilter(QObject *objekt, QEvent *ereignis)
     auto *w = qobject_cast<QWidget *>(objekt);
     if (!w)
         return Maske::eventFilter(objekt, ereignis);
+    if (AufwendungenEingabe::rueckgaengigDemFenster(w, ereignis))
+        return true;
     if (ereignis->type() == QEvent::FocusIn) {
         AufwendungenEingabe::markierenBeimBetreten(this, w, w == m_bemerkungen ? 100 : 15);
     } else if (ereignis->type() == QEvent::FocusOut) {

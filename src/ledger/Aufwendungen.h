@@ -2,12 +2,14 @@
 
 #include "ledger/Antragskopf.h"
 #include "ledger/Belegpruefung.h"
+#include "ledger/Belegverlauf.h"
 #include "ledger/Rechnungspositionen.h"
 #include "shell/Maske.h"
 
 #include <QPointer>
 
 #include <atomic>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -95,6 +97,8 @@ public Q_SLOTS:
     void Einlesen_Knopf_Click();
     void Anzeigen_Knopf_Click();
     void Lesen_Abbrechen_Knopf_Click();
+    // Takes back the last change of the receipt table (Strg+Z).
+    void Rueckgaengig_Click();
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
@@ -114,6 +118,10 @@ private:
     void verlassen(QWidget *feld);
     void setzeKopf(const Antragskopf &k);
     void standMerken();
+    // Before each change of the receipt table, for Strg+Z.
+    void schrittMerken(const QString &was);
+    // Another application is open: its hint and its steps start afresh.
+    void antragGewechselt();
     void antragsdatumHinweis();
     void naechsteLesung();
     void gelesenePruefen();
@@ -148,6 +156,11 @@ private:
     QPushButton *m_speichernKnopf = nullptr;
     QAction *m_menueSpeichern = nullptr;
     QAction *m_menueExport = nullptr;
+    QAction *m_menueRueckgaengig = nullptr;
+
+    Belegverlauf m_verlauf;
+    // The application for which the missing date was pointed out.
+    std::optional<QString> m_hinweisKennung;
 
     // Reading invoices.
     QStringList m_leseliste;

@@ -66,38 +66,40 @@ AufwendungenEingabe::AufwendungenEingabe(Hauptform &hauptform, QWidget *parent)
     rechnenKnopf->setToolTip(QStringLiteral("Versicherung berechnen"));
     auto *arztedit = knopf(QStringLiteral("Arztedit_Knopf"), QStringLiteral("Ärzteliste bearbeiten"), this);
 
-    g->addWidget(beschriftung(QStringLiteral("Beleg"), this), 0, 0);
-    g->addWidget(beschriftung(QStringLiteral("Datum"), this), 0, 1);
-    g->addWidget(beschriftung(QStringLiteral("Empfänger"), this), 0, 2);
+    // Three lines of fields: the receipt, its amounts, payment and payee;
+    // narrow enough to leave the button column beside it in a small window.
+    const QPair<QWidget *, QString> zeilen[3][5] = {
+        {{m_beleg, QStringLiteral("Beleg")},
+         {m_datum, QStringLiteral("Datum")},
+         {m_empfaenger, QStringLiteral("Empfänger")},
+         {m_artListe, QString()},
+         {m_rechnungsnummer, QStringLiteral("Rechnungsnummer")}},
+        {{nullptr, QStringLiteral("Rechnung")},
+         {m_versicherung, QStringLiteral("Versicherung")},
+         {m_erstattung, QStringLiteral("Erstattung")},
+         {m_erstattungV, QStringLiteral("Erstattung Vers.")},
+         {rechnenKnopf, QString()}},
+        {{m_faelligam, QStringLiteral("fällig am")},
+         {m_bezahltam, QStringLiteral("bezahlt am")},
+         {m_arzt, QStringLiteral("Arzt")},
+         {nullptr, QString()},
+         {arztedit, QString()}}};
+    for (int z = 0; z < 3; ++z)
+        for (int s = 0; s < 5; ++s) {
+            const auto &[feld, text] = zeilen[z][s];
+            if (!text.isEmpty())
+                g->addWidget(beschriftung(text, this), 2 * z, s);
+            if (feld)
+                g->addWidget(feld, 2 * z + 1, s, 1, feld == m_arzt ? 2 : 1);
+        }
     g->addWidget(m_artLabel, 0, 3);
-    g->addWidget(beschriftung(QStringLiteral("Rechnungsnummer"), this), 0, 4);
-    g->addWidget(beschriftung(QStringLiteral("fällig am"), this), 0, 5);
-    g->addWidget(beschriftung(QStringLiteral("bezahlt am"), this), 0, 6);
-    g->addWidget(m_beleg, 1, 0);
-    g->addWidget(m_datum, 1, 1);
-    g->addWidget(m_empfaenger, 1, 2);
-    g->addWidget(m_artListe, 1, 3);
-    g->addWidget(m_rechnungsnummer, 1, 4);
-    g->addWidget(m_faelligam, 1, 5);
-    g->addWidget(m_bezahltam, 1, 6);
-    g->addWidget(beschriftung(QStringLiteral("Rechnung"), this), 2, 0, 1, 2);
-    g->addWidget(beschriftung(QStringLiteral("Versicherung"), this), 2, 2, 1, 2);
-    g->addWidget(beschriftung(QStringLiteral("Erstattung"), this), 2, 4);
-    g->addWidget(beschriftung(QStringLiteral("Erstattung Vers."), this), 2, 5);
-    g->addWidget(beschriftung(QStringLiteral("Arzt"), this), 2, 6);
-    auto *betraege1 = new QHBoxLayout;
-    betraege1->addWidget(m_rechnung);
-    betraege1->addWidget(m_euro);
-    g->addLayout(betraege1, 3, 0, 1, 2);
-    auto *betraege2 = new QHBoxLayout;
-    betraege2->addWidget(m_versicherung);
-    betraege2->addWidget(rechnenKnopf);
-    g->addLayout(betraege2, 3, 2, 1, 2);
-    g->addWidget(m_erstattung, 3, 4);
-    g->addWidget(m_erstattungV, 3, 5);
-    g->addWidget(m_arzt, 3, 6);
-    g->addWidget(arztedit, 4, 6);
-    g->setColumnStretch(6, 1);
+    auto *betrag = new QHBoxLayout;
+    betrag->addWidget(m_rechnung, 1);
+    betrag->addWidget(m_euro);
+    g->addLayout(betrag, 3, 0);
+    g->setColumnStretch(4, 1);
+    betraegeErklaeren(m_euro->isChecked());
+    connect(m_euro, &QCheckBox::toggled, this, &AufwendungenEingabe::betraegeErklaeren);
 
     connect(rechnenKnopf, &QPushButton::clicked, this, &AufwendungenEingabe::rechnen);
     connect(arztedit, &QPushButton::clicked, this, &AufwendungenEingabe::aerztelisteBearbeiten);
@@ -186,7 +188,7 @@ void AufwendungenEingabe::felderLoeschen(bool pflege)
 {
     for (QLineEdit *e : {m_beleg, m_datum, m_rechnung, m_versicherung, m_erstattung, m_erstattungV, m_bezahltam,
                          m_faelligam, m_rechnungsnummer})
-        e->clear();
+        e->setText(QString()); // not as typing: Strg+Z then means the receipts
     leeren(m_artListe);
     leeren(m_arzt);
     m_belegdatei.clear();
@@ -229,6 +231,17 @@ void AufwendungenEingabe::aerzteSetzen(const QStringList &zeilen)
     m_arzt->addItems(zeilen);
     m_arzt->setCurrentIndex(-1);
     m_arzt->setEditText(text);
+}
+
+void AufwendungenEingabe::betraegeErklaeren(bool euro)
+{
+    // A receipt's amounts are all of its own currency, chosen with "Euro".
+    const QString waehrung = euro ? QStringLiteral("in Euro (in DM, wenn „Euro“ nicht angekreuzt ist)")
+                                  : QStringLiteral("in DM (in Euro, wenn „Euro“ angekreuzt ist)");
+    m_rechnung->setToolTip(QStringLiteral("Rechnungsbetrag ") + waehrung);
+    m_versicherung->setToolTip(QStringLiteral("Anteil der Krankenversicherung an der Rechnung ") + waehrung);
+    m_erstattung->setToolTip(QStringLiteral("von der Beihilfe erstatteter Betrag ") + waehrung);
+    m_erstattungV->setToolTip(QStringLiteral("von der Krankenversicherung erstatteter Betrag ") + waehrung);
 }
 
 void AufwendungenEingabe::euroSetzen(bool an)
@@ -299,12 +312,25 @@ void AufwendungenEingabe::markierenBeimBetreten(QObject *kontext, QWidget *w, in
         Qt::QueuedConnection);
 }
 
+bool AufwendungenEingabe::rueckgaengigDemFenster(QWidget *w, QEvent *ereignis)
+{
+    auto *e = qobject_cast<QLineEdit *>(w);
+    if (auto *c = qobject_cast<QComboBox *>(w))
+        e = c->lineEdit();
+    return e && ereignis->type() == QEvent::ShortcutOverride
+           && static_cast<QKeyEvent *>(ereignis)->matches(QKeySequence::Undo) && !e->isUndoAvailable();
+}
+
 bool AufwendungenEingabe::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     auto *w = qobject_cast<QWidget *>(objekt);
     if (!w)
         return QFrame::eventFilter(objekt, ereignis);
     switch (ereignis->type()) {
+    case QEvent::ShortcutOverride:
+        if (rueckgaengigDemFenster(w, ereignis))
+            return true;
+        break;
     case QEvent::KeyPress: {
         const int taste = static_cast<QKeyEvent *>(ereignis)->key();
         if (taste != Qt::Key_Return && taste != Qt::Key_Enter)

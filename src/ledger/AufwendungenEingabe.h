@@ -53,6 +53,10 @@ public:
 
     // Selects a field's text when it gets the focus (up to laenge characters).
     static void markierenBeimBetreten(QObject *kontext, QWidget *w, int laenge);
+    // Strg+Z takes back the typing in a field; with none to take back it is
+    // the window's (the last change of the receipts): true for the override
+    // event a field must then not see.
+    static bool rueckgaengigDemFenster(QWidget *w, QEvent *ereignis);
 
 Q_SIGNALS:
     void aerztelisteBearbeiten();
@@ -62,6 +66,8 @@ protected:
 
 private:
     void verlassen(QWidget *feld);
+    // The tool tips of the amount fields name the receipt's currency.
+    void betraegeErklaeren(bool euro);
 
     Hauptform &m_hauptform;
     // The picture link of the receipt shown with "Bearbeiten", kept by "Ändern".

@@ -72,7 +72,7 @@ AufwendungenListe::AufwendungenListe(QWidget *parent) : QTableView(parent)
     horizontalHeader()->setStretchLastSection(true);
     const int spalten[] = {55, 85, 45, 60, 90, 110, 40};
     for (int i = 0; i < 7; ++i)
-        setColumnWidth(i, spalten[i]);
+        setColumnWidth(i, qMax(spalten[i], horizontalHeader()->sectionSizeHint(i)));
     setColumnWidth(Rechnungsliste::Arzt, 200);
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex &i) {
         if (i.column() == 0 && i.row() < m_modell->marken.size() && m_modell->marken.at(i.row()).bild)
@@ -117,10 +117,22 @@ void AufwendungenListe::artAusblenden(bool an)
     setColumnHidden(Rechnungsliste::Art, an);
 }
 
+QSize AufwendungenListe::sizeHint() const
+{
+    const int zeilen = 12;
+    return {QTableView::sizeHint().width(),
+            horizontalHeader()->sizeHint().height() + zeilen * verticalHeader()->defaultSectionSize() + 2 * frameWidth()};
+}
+
 void AufwendungenListe::keyPressEvent(QKeyEvent *ereignis)
 {
     if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) {
         Q_EMIT bearbeiten(true);
+        ereignis->accept();
+        return;
+    }
+    if (ereignis->key() == Qt::Key_Delete && (ereignis->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Q_EMIT loeschen();
         ereignis->accept();
         return;
     }

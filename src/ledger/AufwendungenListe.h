@@ -10,7 +10,7 @@ class MarkierteRechnungsliste;
 
 // The ledger's list of receipts: one row per receipt as the totals build
 // it; Enter or a double click asks to edit the current row (per Enter the
-// typing then goes on in the entry panel).
+// typing then goes on in the entry panel), Entf to delete it.
 class AufwendungenListe : public QTableView
 {
     Q_OBJECT
@@ -25,9 +25,13 @@ public:
     int aktuelleZeile() const;
     void setzeAktuelleZeile(int p);
     void artAusblenden(bool an);
+    // Room for a dozen rows: the window opens tall enough to use the space
+    // it gets; the list takes whatever height the window has.
+    QSize sizeHint() const override;
 
 Q_SIGNALS:
     void bearbeiten(bool perTaste);
+    void loeschen();
     // A double click on the picture mark of receipt p (from 1).
     void bildZeigen(int p);
 

@@ -104,6 +104,14 @@ void Aufwendungen::menueAufbauen(QMenuBar *leiste)
             &Aufwendungen::Loeschen_Knopf_Click);
     eintrag(positionen, QStringLiteral("MenüFelderLöschen"), QStringLiteral("&Felder löschen"),
             &Aufwendungen::Felder_Loeschen_Knopf_Click);
+    // Strg+Z wherever the focus is in this window; a text field with typing
+    // of its own to take back keeps the key (AufwendungenEingabe).
+    m_menueRueckgaengig = eintrag(positionen, QStringLiteral("MenüRückgängig"), QStringLiteral("&Rückgängig"),
+                                  &Aufwendungen::Rueckgaengig_Click);
+    m_menueRueckgaengig->setShortcut(QKeySequence::Undo);
+    m_menueRueckgaengig->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_menueRueckgaengig->setEnabled(false);
+    addAction(m_menueRueckgaengig);
     eintrag(positionen, QStringLiteral("MenüBelegEinlesen"), QStringLiteral("Beleg &einlesen…"),
             &Aufwendungen::Einlesen_Knopf_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -123,6 +131,7 @@ void Aufwendungen::Sortieren_Knopf_Click()
 {
     if (m_tabelle.anzahl() <= 1)
         return;
+    schrittMerken(QStringLiteral("Sortieren"));
     m_tabelle.sortieren();
     einlesen();
 }
@@ -141,11 +150,37 @@ void Aufwendungen::Numerieren_Knopf_Click()
     if (!ok)
         start = 0;
     QString fehler;
+    const Rechnungspositionen vorher = m_tabelle;
     if (!m_tabelle.numerieren(start, &fehler)) {
         Dialoge::meldung(this, QMessageBox::Critical, QStringLiteral("Eingabefehler!"), fehler, QMessageBox::Ok);
         return;
     }
+    m_verlauf.merken(vorher, aktuelleZeile(), QStringLiteral("Numerieren"));
     einlesen();
+}
+
+// --- taking changes back ---
+
+void Aufwendungen::schrittMerken(const QString &was)
+{
+    m_verlauf.merken(m_tabelle, aktuelleZeile(), was);
+}
+
+void Aufwendungen::antragGewechselt()
+{
+    m_verlauf.leeren();
+    m_hinweisKennung.reset();
+}
+
+void Aufwendungen::Rueckgaengig_Click()
+{
+    if (m_verlauf.leer())
+        return;
+    const int zeile = m_verlauf.zuruecknehmen(m_tabelle);
+    einlesen();
+    if (zeile > 0)
+        setzeAktuelleZeile(zeile);
+    m_liste->setFocus();
 }
 
 void Aufwendungen::Drucken_Knopf_Click()

@@ -12,7 +12,7 @@ const QStringList &Rechnungsliste::spaltenkoepfe()
     static const QStringList k = {QStringLiteral("Beleg"),    QStringLiteral("Datum"),
                                   QStringLiteral("Empf."),    QStringLiteral("Art"),
                                   QStringLiteral("Rechnung"), QStringLiteral("Versicherungen"),
-                                  QString(),                  QStringLiteral("Arzt"),
+                                  QStringLiteral("Währung"),  QStringLiteral("Arzt"),
                                   QStringLiteral("erwartet")};
     return k;
 }

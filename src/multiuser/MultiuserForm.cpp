@@ -1,5 +1,6 @@
 #include "multiuser/MultiuserForm.h"
 
+#include "shell/HilfeFenster.h"
 #include "shell/Verzeichnisse.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 MultiuserForm::MultiuserForm(const QString &basisverzeichnis, QWidget *parent)
     : QDialog(parent)
@@ -76,6 +78,11 @@ MultiuserForm::MultiuserForm(const QString &basisverzeichnis, QWidget *parent)
     connect(m_neuerUser, &QLineEdit::returnPressed, this, [this] { anlegen(m_neuerUser->text()); });
     connect(auswaehlen, &QPushButton::clicked, this, [this] { done(Auswaehlen); });
     connect(ende, &QPushButton::clicked, this, [this] { done(Beenden); });
+
+    // The program waits for this choice: F1 here opens the guide at the
+    // part on several persons.
+    auto *hilfe = new QShortcut(QKeySequence::HelpContents, this);
+    connect(hilfe, &QShortcut::activated, this, [this] { HilfeFenster::zeigen(this, objectName()); });
 
     resize(460, 380);
     m_aktuell = m_basis;

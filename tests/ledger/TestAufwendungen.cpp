@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -69,7 +70,7 @@ class TestAufwendungen : public QObject
     // A program and data directory with an empty application database and a
     // field file of the given form kind and lines.
     void starten(const QString &formularart = QStringLiteral("Standardantrag"), const QStringList &felder = {},
-                 bool mitDatenbank = true)
+                 bool mitDatenbank = true, QSize groesse = {1280, 860})
     {
         m_a = nullptr;
         m_h.reset();
@@ -83,7 +84,7 @@ class TestAufwendungen : public QObject
             text += z + QStringLiteral("\r\n");
         text += QStringLiteral("---Ende---\r\n");
         QVERIFY(TextFile::write(m_dir + QStringLiteral("beihilfe.txt"), text, TextFile::Encoding::Utf8));
-        m_h = TestUmgebung::hauptfenster(m_dir, {1280, 860});
+        m_h = TestUmgebung::hauptfenster(m_dir, groesse);
         QApplication::setActiveWindow(m_h.get());
         QVERIFY(QTest::qWaitForWindowActive(m_h.get()));
     }
@@ -201,6 +202,33 @@ private Q_SLOTS:
         QCOMPARE(zelle(0, 4), QStringLiteral("21,44"));
         QVERIFY(liste()->model()->index(0, 0).data(Qt::DecorationRole).isValid());
         bild(m_a, QStringLiteral("aufwendungen-beleg"));
+    }
+
+    // At 1092×560 every button of the window shows without scrolling
+    // sideways, every column has a heading, and an amount box names the
+    // currency its receipt is in.
+    void kleinesFenster()
+    {
+        starten(QStringLiteral("Standardantrag"), {}, true, {1092, 560});
+        oeffnen();
+        QCoreApplication::processEvents();
+        auto *rahmen = qobject_cast<QAbstractScrollArea *>(m_a->parentWidget()->parentWidget());
+        const QRect sichtbar = rahmen->viewport()->rect();
+        for (const char *panel : {"Panel2", "Panel3"})
+            for (QPushButton *b : w(QString::fromUtf8(panel))->findChildren<QPushButton *>())
+                if (b->isVisible())
+                    QVERIFY2(sichtbar.contains(QRect(b->mapTo(rahmen->viewport(), QPoint()), b->size())),
+                             qPrintable(b->objectName()));
+        QVERIFY(liste()->height() > 8 * liste()->verticalHeader()->defaultSectionSize());
+        for (int i = 0; i < liste()->model()->columnCount(); ++i)
+            QVERIFY(!liste()->model()->headerData(i, Qt::Horizontal).toString().isEmpty());
+        bild(m_h.get(), QStringLiteral("aufwendungen-klein"));
+        for (const char *waehrung : {" in Euro (", " in DM ("}) {
+            for (const char *feld : {"Rechnung", "Versicherung", "Erstattung", "ErstattungV", "AbschlagHöhe"})
+                QVERIFY(e(QString::fromUtf8(feld))->toolTip().contains(QString::fromUtf8(waehrung)));
+            w<QCheckBox>(QStringLiteral("Euro"))->setChecked(false);
+            w<QCheckBox>(QStringLiteral("AEuro"))->setChecked(false);
+        }
     }
 
     void ladenUndAktivieren()
@@ -382,6 +410,78 @@ private Q_SLOTS:
         QCOMPARE(anzahl(), 131);
         QCOMPARE(m_a->rechnungspositionen().slot(120).Empfaenger.text(), QStringLiteral("E "));
         QVERIFY(w<QLabel>(QStringLiteral("Infozeile"))->text().startsWith(QStringLiteral("131 Rechnungen erfasst")));
+    }
+
+    // Entf in the list asks as "Löschen" does; only Yes deletes.
+    void entfLoescht_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("antwort");
+        QTest::addColumn<int>("erster");
+        QTest::newRow("ja") << QMessageBox::Yes << 2;
+        QTest::newRow("nein") << QMessageBox::No << 1;
+    }
+    void entfLoescht()
+    {
+        QFETCH(QMessageBox::StandardButton, antwort);
+        QFETCH(int, erster);
+        starten();
+        oeffnen();
+        for (const char *beleg : {"1", "2"})
+            hinzufuegen(QStringLiteral("01.01.2001"), QStringLiteral("A"), QStringLiteral("AB"), {}, beleg);
+        zeileWaehlen(1);
+        Dialoge::antworte(antwort);
+        QTest::keyClick(liste(), Qt::Key_Delete);
+        QCOMPARE(Dialoge::letzteMeldung().text, QStringLiteral("Rechnungsposition wirklich löschen?"));
+        QCOMPARE(m_a->rechnungspositionen().slot(1).Beleg, qint16(erster));
+    }
+
+    // Strg+Z takes back a delete, then a change: rows, numbers, totals and
+    // cursor row of before; a new application has nothing to take back.
+    void rueckgaengig()
+    {
+        starten();
+        oeffnen();
+        antragsinfo(QStringLiteral("15.03.2001"));
+        for (int i = 1; i <= 3; ++i)
+            hinzufuegen(QStringLiteral("01.01.2001"), QStringLiteral("A"), QStringLiteral("AB"),
+                        QString::number(i * 10), QString::number(i));
+        const QVector<Rechnungsposition> drei = m_a->rechnungspositionen().alle();
+        zeileWaehlen(2);
+        klick(QStringLiteral("Bearbeiten_Knopf"));
+        e(QStringLiteral("Rechnung"))->setText(QStringLiteral("99"));
+        klick(QStringLiteral("Ändern_Knopf"));
+        const QVector<Rechnungsposition> geaendert = m_a->rechnungspositionen().alle();
+        zeileWaehlen(2);
+        Dialoge::antworte(QMessageBox::Yes);
+        QTest::keyClick(liste(), Qt::Key_Delete);
+        QCOMPARE(shared(QStringLiteral("SummeRechnungsbetrag")), QStringLiteral("40,00"));
+        QTest::keyClick(liste(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_a->rechnungspositionen().alle(), geaendert);
+        QCOMPARE(shared(QStringLiteral("SummeRechnungsbetrag")), QStringLiteral("139,00"));
+        QCOMPARE(liste()->currentIndex().row(), 1);
+        // In an entry field without typing of its own the key is the window's.
+        fokus(e(QStringLiteral("Beleg")));
+        QTest::keyClick(e(QStringLiteral("Beleg")), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_a->rechnungspositionen().alle(), drei);
+        QVERIFY(aktion(QStringLiteral("MenüRückgängig"))->isEnabled());
+        Dialoge::antworte(QMessageBox::Yes);
+        klick(QStringLiteral("Neu_Knopf"));
+        QVERIFY(!aktion(QStringLiteral("MenüRückgängig"))->isEnabled());
+    }
+
+    // The missing application date is pointed out once per application.
+    void antragsdatumHinweisEinmal()
+    {
+        starten();
+        oeffnen();
+        for (int antrag = 1; antrag <= 2; ++antrag) {
+            Dialoge::zuruecksetzen();
+            for (int i = 0; i < 3; ++i)
+                hinzufuegen(QStringLiteral("01.01.2001"), QStringLiteral("A"), QStringLiteral("AB"));
+            QCOMPARE(Dialoge::protokoll().size(), 1);
+            Dialoge::antworte(QMessageBox::Yes);
+            klick(QStringLiteral("Neu_Knopf"));
+        }
     }
 
     void formatierungUndVorschlag()

@@ -2,6 +2,7 @@
 
 #include "multiuser/MultiuserForm.h"
 #include "shell/Dialoge.h"
+#include "shell/HilfeFenster.h"
 #include "shell/Hauptform.h"
 #include "shell/Registry.h"
 
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextBrowser>
 
 namespace {
 
@@ -62,6 +64,13 @@ void TestMultiuser::oberflaeche()
     QCOMPARE(knopf(&f, 1)->text(), QStringLiteral("&Ende"));
     QCOMPARE(f.findChild<QPushButton *>(QStringLiteral("Anlegen_Knopf"))->toolTip(), QStringLiteral("neuen Benutzer anlegen"));
     QVERIFY(f.findChild<QListWidget *>(QStringLiteral("Dir")));
+    // F1 opens the guide at the part on several persons.
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(&f, Qt::Key_F1);
+    QVERIFY(HilfeFenster::offen());
+    QCOMPARE(HilfeFenster::offen()->browser()->source(), HilfeFenster::adresse(QStringLiteral("mehrere-personen")));
+    HilfeFenster::offen()->close();
 }
 
 void TestMultiuser::anlegen()

@@ -146,7 +146,7 @@ private Q_SLOTS:
             const QStringList teile = QString::fromUtf8(m).split(u':');
             QWidget *w = h->oeffnen(teile[0]);
             QVERIFY2(w, m);
-            w->parentWidget()->showMaximized(); // the screen alone in the picture
+            Hauptform::fensterVon(w)->showMaximized(); // the screen alone in the picture
             TestUmgebung::hilfebild(h.get(), teile[1]);
         }
         // The preview of the complete front page.
