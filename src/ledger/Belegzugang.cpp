@@ -1,16 +1,10 @@
 #include "ledger/Belegzugang.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-
-#ifdef VELMORA_BELEGLESER
-#include "receipts/Belegleser.h"
-#include "receipts/Gebuehrenpruefung.h"
-
-#include <QMutex>
-#include <map>
-#include <memory>
-#endif
+#include <QLibrary>
 
 namespace Belegzugang {
 
@@ -21,56 +15,46 @@ bool istBelegdatei(const QString &datei)
     return endungen.contains(QFileInfo(datei).suffix().toLower());
 }
 
-#ifdef VELMORA_BELEGLESER
 namespace {
-// One loaded fee check per tarvik.mdb, shared by the reading threads (it
-// is only read once loaded).
-const receipts::Gebuehrenpruefung *pruefung(const QString &pfad)
-{
-    static QMutex schutz;
-    static std::map<QString, std::unique_ptr<receipts::Gebuehrenpruefung>> geladen;
-    if (pfad.isEmpty() || !QFileInfo(pfad).isFile())
-        return nullptr;
-    QMutexLocker sperre(&schutz);
-    auto &p = geladen[pfad];
-    if (!p) {
-        auto neu = std::make_unique<receipts::Gebuehrenpruefung>();
-        QString fehler;
-        if (!neu->laden(pfad, &fehler))
-            return nullptr;
-        p = std::move(neu);
-    }
-    return p.get();
-}
-} // namespace
+using Leser = bool (*)(const QString &, const Optionen &, receipts::Beleg *, QString *);
+using Seiten = QList<QImage> (*)(const QString &, int, QString *);
 
-bool lesen(const QString &datei, const Optionen &optionen, receipts::Beleg *beleg, QString *fehler)
+struct Modul
 {
-    receipts::Belegleser::Optionen o;
-    o.abbrechen = optionen.abbrechen;
-    o.fortschritt = optionen.fortschritt;
-    o.pruefung = pruefung(optionen.tarvikPfad);
-    return receipts::Belegleser::lesen(datei, o, beleg, fehler);
-}
+    Leser lesen = nullptr;
+    Seiten seiten = nullptr;
+    QString fehler;
+};
 
-QList<QImage> seiten(const QString &datei, int dpi, QString *fehler)
+// The reader (poppler, Tesseract, zxing) is a module of its own, loaded
+// when the first invoice is read or shown and kept for the program's life.
+const Modul &modul()
 {
-    return receipts::Belegleser::seiten(datei, dpi, fehler);
-}
+    static const Modul geladen = [] {
+        Modul m;
+#ifdef VELMORA_BELEGLESER
+        QLibrary bibliothek(modulpfad());
+        m.lesen = reinterpret_cast<Leser>(bibliothek.resolve("velmora_beleg_lesen"));
+        m.seiten = reinterpret_cast<Seiten>(bibliothek.resolve("velmora_beleg_seiten"));
+        if (!m.lesen || !m.seiten) {
+            m.lesen = nullptr;
+            m.seiten = nullptr;
+            m.fehler = QStringLiteral("Der Rechnungsleser lässt sich nicht laden: %1").arg(bibliothek.errorString());
+            qWarning("Velmora: %s", qUtf8Printable(m.fehler));
+        }
 #else
-// Without the reader: pictures are shown, nothing is read.
-bool lesen(const QString &datei, const Optionen &, receipts::Beleg *beleg, QString *fehler)
-{
-    *beleg = receipts::Beleg();
-    beleg->datei = datei;
-    if (fehler)
-        *fehler = QStringLiteral("Das Lesen von Rechnungen ist in dieser Ausgabe nicht enthalten.");
-    return false;
+        m.fehler = QStringLiteral("Das Lesen von Rechnungen ist in dieser Ausgabe nicht enthalten.");
+#endif
+        return m;
+    }();
+    return geladen;
 }
 
-QList<QImage> seiten(const QString &datei, int, QString *fehler)
+// Without the reader pictures are still shown, PDF files are not.
+QList<QImage> bilderLesen(const QString &datei, QString *fehler)
 {
     QImageReader leser(datei);
+    leser.setAutoTransform(true);
     QList<QImage> out;
     do {
         QImage bild = leser.read();
@@ -82,6 +66,30 @@ QList<QImage> seiten(const QString &datei, int, QString *fehler)
         *fehler = leser.errorString();
     return out;
 }
-#endif
+} // namespace
+
+QString modulpfad()
+{
+    // Beside the programs' bin folder, in the build tree as when installed.
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/velmora/libvelmora_leser.so"));
+}
+
+bool lesen(const QString &datei, const Optionen &optionen, receipts::Beleg *beleg, QString *fehler)
+{
+    if (const Modul &m = modul(); m.lesen)
+        return m.lesen(datei, optionen, beleg, fehler);
+    *beleg = receipts::Beleg();
+    beleg->datei = datei;
+    if (fehler)
+        *fehler = modul().fehler;
+    return false;
+}
+
+QList<QImage> seiten(const QString &datei, int dpi, QString *fehler)
+{
+    if (const Modul &m = modul(); m.seiten)
+        return m.seiten(datei, dpi, fehler);
+    return bilderLesen(datei, fehler);
+}
 
 } // namespace Belegzugang

@@ -24,6 +24,8 @@ struct Optionen
 bool lesen(const QString &datei, const Optionen &optionen, receipts::Beleg *beleg, QString *fehler);
 QList<QImage> seiten(const QString &datei, int dpi, QString *fehler);
 bool istBelegdatei(const QString &datei);
+// Where the reader module lies.
+QString modulpfad();
 inline QString dateifilter() { return QStringLiteral("Belege (*.pdf *.jpg *.jpeg *.png *.tif *.tiff)"); }
 
 } // namespace Belegzugang

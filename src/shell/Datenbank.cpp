@@ -13,6 +13,14 @@
 namespace {
 QAtomicInt g_nummer;
 
+// Connection names are unique in the process, also between the program and
+// a module that carries its own copy of this code (the counter's address
+// tells the copies apart).
+QString verbindungsnummer()
+{
+    return QStringLiteral("%1-%2").arg(quintptr(&g_nummer), 0, 16).arg(g_nummer.fetchAndAddRelaxed(1));
+}
+
 void vlikeFunktion(sqlite3_context *ctx, int argc, sqlite3_value **argv)
 {
     if (argc != 2 || sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
@@ -71,7 +79,7 @@ bool Datenbank::oeffnen(const QString &pfad, Modus modus, QString *fehler)
     if (!istSqliteDatei(pfad))
         return scheitern(QStringLiteral("Die Datei %1 ist keine Velmora-Datenbank.").arg(pfad));
 
-    m_verbindung = QStringLiteral("velmora-%1").arg(g_nummer.fetchAndAddRelaxed(1));
+    m_verbindung = QStringLiteral("velmora-%1").arg(verbindungsnummer());
     QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_verbindung);
     d.setDatabaseName(pfad);
     QString optionen = QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000");
@@ -234,7 +242,7 @@ bool Datenbank::erstellen(const QString &pfad, QString *fehler)
             *fehler = QStringLiteral("Die Datei %1 ist schon vorhanden.").arg(pfad);
         return false;
     }
-    const QString name = QStringLiteral("velmora-neu-%1").arg(g_nummer.fetchAndAddRelaxed(1));
+    const QString name = QStringLiteral("velmora-neu-%1").arg(verbindungsnummer());
     bool ok = false;
     {
         QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);

@@ -77,7 +77,7 @@ void Hauptform::aufbauen()
         {"Drucken_Knopf", "Antrag drucken", "Maske: Anträge drucken", &Hauptform::Drucken_Knopf_Click},
         {"Beihilfeninfo_Knopf", "Beihilfeninfos", "Maske: Beihilfe-Informationen (z.B. Gesetze, Verordnungen, u.s.w.)",
          &Hauptform::Beihilfeninfo_Knopf_Click},
-        {"Anträge_Knopf", "Weitere Anträge", "Maske: weitere Anträge (z.B. Abschlagzahlung, u.s.w.)",
+        {"Anträge_Knopf", "Weitere Anträge", "Maske: weitere Anträge (z.B. Abschlagszahlung, u.s.w.)",
          &Hauptform::Antraege_Knopf_Click},
         {"PrivateKV_Knopf", "private Krankenv.", "Maske: Daten der privaten Krankenversicherung",
          &Hauptform::PrivateKV_Knopf_Click},

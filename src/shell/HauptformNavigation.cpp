@@ -64,7 +64,7 @@ SideBar *Hauptform::sideBar()
           {QStringLiteral("Verzeichnis der Kurorte"), QStringLiteral("Kurorte")}});
     m_sideBar->gruppeHinzufuegen(QStringLiteral("sonstiges"),
                                  E{{QStringLiteral("Antrag auf Gewährung eines Vorschusses"), QStringLiteral("AntragVorschuss")},
-                                   {QStringLiteral("Antrag auf Abschlagzahlung"), QStringLiteral("AntragAbschlagzahlung")},
+                                   {QStringLiteral("Antrag auf Abschlagszahlung"), QStringLiteral("AntragAbschlagzahlung")},
                                    {QStringLiteral("Persönliche Adressen"), QStringLiteral("PersönlicheAdressen")}});
     // Right below the form-kind selector.
     m_panelLayout->insertWidget(m_panelLayout->indexOf(m_antrag) + 1, m_sideBar, 1);

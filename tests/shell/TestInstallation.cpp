@@ -239,12 +239,14 @@ void TestInstallation::paketAusgepackt()
 
     QVERIFY2(laufen(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")}, &ausgabe),
              qPrintable(ausgabe));
-    for (const char *noetig : {"libqt6widgets6", "libqt6printsupport6", "libqt6sql6-sqlite", "libsqlite3-0"})
+    for (const char *noetig : {"libqt6widgets6", "libqt6printsupport6", "libqt6sql6-sqlite", "libsqlite3-0",
+                               "libpoppler-qt6-3", "libtesseract5", "tesseract-ocr-deu"})
         QVERIFY2(ausgabe.contains(QLatin1String(noetig)), qPrintable(ausgabe));
 
     const QString wurzel = TestUmgebung::neuesVerzeichnis(QStringLiteral("wurzel"));
     QVERIFY2(laufen(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, wurzel}, &ausgabe), qPrintable(ausgabe));
     for (const char *datei : {"usr/bin/velmora", "usr/lib/velmora/libvelmora_drucker.so",
+                              "usr/lib/velmora/libvelmora_leser.so",
                               "usr/share/applications/de.velmora.Velmora.desktop",
                               "usr/share/icons/hicolor/scalable/apps/de.velmora.Velmora.svg",
                               "usr/share/metainfo/de.velmora.Velmora.metainfo.xml",
