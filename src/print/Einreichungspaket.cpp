@@ -130,7 +130,9 @@ PdfBildtausch::Bild verkleinern(const QImage &seite, const QSizeF &flaecheMm)
     grau = grau.convertToFormat(QImage::Format_Grayscale8);
     const QSize hoechstens(int(flaecheMm.width() / kMmProZoll * Einreichungspaket::Bildaufloesung),
                            int(flaecheMm.height() / kMmProZoll * Einreichungspaket::Bildaufloesung));
-    if (grau.width() > hoechstens.width() || grau.height() > hoechstens.height())
+    // A page already read at about the resolution is kept as it is (it is
+    // printed somewhat smaller); only larger pictures are scaled down.
+    if (grau.width() > hoechstens.width() * 1.35 || grau.height() > hoechstens.height() * 1.35)
         grau = grau.scaled(hoechstens, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     PdfBildtausch::Bild b;
     b.groesse = grau.size();
