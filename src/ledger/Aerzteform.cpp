@@ -59,7 +59,7 @@ void Aerzteform::Speichern_Knopf_Click()
 
 void Aerzteform::Ende_Knopf_Click()
 {
-    Hauptform::fensterVon(this)->hide();
+    Hauptform::fensterVon(this)->close();
     if (QWidget *aufwendungen = m_hauptform.maske(QStringLiteral("Aufwendungen")))
         QMetaObject::invokeMethod(aufwendungen, "Aerzte_einlesen");
 }

@@ -40,7 +40,7 @@ void Bedienelemente::textSetzen(QTextEdit *feld, const QString &text)
 void Bedienelemente::endeUndEsc(QWidget *viewer, QPushButton *ende)
 {
     auto verbergen = [viewer] {
-        Hauptform::fensterVon(viewer)->hide();
+        Hauptform::fensterVon(viewer)->close();
     };
     QObject::connect(ende, &QPushButton::clicked, viewer, verbergen);
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), viewer);

@@ -185,7 +185,10 @@ private:
     void fensteransichtLesen();
     void aufBildschirmEinpassen();
     void fensteransichtWaehlen(bool ueberlappen);
-    void reiterAbgleichen(QMdiSubWindow *fenster);
+    // After a screen's window was closed: the front passes on.
+    void geschlossen(QMdiSubWindow *fenster);
+    // Takes a closed screen's window out of the tabbed area.
+    void ablegen(QMdiSubWindow *fenster);
     void zuletztMenueFuellen();
     void einstellungenSpeichern();
     QList<QWidget *> eigeneFelder() const;
@@ -220,7 +223,8 @@ private:
     std::array<QAction *, 4> m_stilAktionen{};
     Infoform *m_infoform = nullptr;
     QLabel *m_status = nullptr;
-    bool m_reiterAbgleich = false;
+    QWidget *m_ablage = nullptr; // hidden holder of the screens closed in tabs
+    QPointer<QMdiSubWindow> m_schliessend;
     QAction *m_ueberlappendAktion = nullptr;
     QMenu *m_antragMenue = nullptr;
     HilfeAnzeigen m_hilfeAnzeigen;

@@ -11,13 +11,13 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTime>
 
 // The window layer: the screens inside the main window's area, one in front
@@ -106,6 +106,13 @@ QWidget *Hauptform::oeffnen(const QString &name)
         fenster->setAttribute(Qt::WA_DeleteOnClose, false);
         fenster->setObjectName(name + QStringLiteral("Fenster"));
         fenster->installEventFilter(this);
+        // Ctrl+W is the main window's: it closes the screen in front. In
+        // each window's own menu too it would make the key ambiguous.
+        for (QAction *a : fenster->systemMenu()->actions()) {
+            QList<QKeySequence> tasten = a->shortcuts();
+            if (tasten.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                a->setShortcuts(tasten);
+        }
         m_fenster.insert(name, fenster);
         platzieren(fenster);
         nachVorn(fenster);
@@ -124,24 +131,25 @@ QWidget *Hauptform::oeffnen(const QString &name)
 
 void Hauptform::nachVorn(QMdiSubWindow *fenster)
 {
-    // With tabs, the start picture makes way for the screens.
-    QMdiSubWindow *info = ueberlappend() ? nullptr : m_fenster.value(QStringLiteral("Infoform")).data();
-    if (info == fenster)
-        info = nullptr;
-    if (info)
-        info->hide();
+    // A screen closed in tabs waits outside the area; it comes back with a
+    // tab of its own.
+    if (fenster->parentWidget() != m_mdi->viewport()) {
+        m_mdi->addSubWindow(fenster);
+        if (ueberlappend()) {
+            fenster->showNormal();
+            platzieren(fenster);
+        }
+    }
     if (!ueberlappend())
         fenster->showMaximized();
     fenster->show();
     fenster->widget()->show();
     m_mdi->setActiveSubWindow(fenster);
     fenster->raise();
-    // Settling tabs may bring it back; then it goes again, and the screen
-    // stays in front.
-    if (info && info->isVisible()) {
-        info->hide();
-        m_mdi->setActiveSubWindow(fenster);
-    }
+    // With tabs, the start picture makes way for the screens.
+    QMdiSubWindow *info = m_fenster.value(QStringLiteral("Infoform"));
+    if (!ueberlappend() && info && info != fenster && !info->isHidden())
+        info->close();
 }
 
 void Hauptform::platzieren(QMdiSubWindow *fenster)
@@ -180,28 +188,45 @@ void Hauptform::unterfensterAktiviert(QMdiSubWindow *fenster)
 
 bool Hauptform::eventFilter(QObject *objekt, QEvent *ereignis)
 {
-    // With tabs, a closed (hidden) screen gives up its tab until it opens
-    // again; the area then shows the tab next to it.
-    if ((ereignis->type() == QEvent::Show || ereignis->type() == QEvent::Hide) && !ueberlappend())
-        if (auto *fenster = qobject_cast<QMdiSubWindow *>(objekt))
-            reiterAbgleichen(fenster);
+    auto *fenster = qobject_cast<QMdiSubWindow *>(objekt);
+    if (fenster && ereignis->type() == QEvent::Close)
+        m_schliessend = fenster;
+    if (fenster && ereignis->type() == QEvent::HideToParent && fenster == m_schliessend)
+        geschlossen(fenster);
     return QMainWindow::eventFilter(objekt, ereignis);
 }
 
-void Hauptform::reiterAbgleichen(QMdiSubWindow *fenster)
+void Hauptform::geschlossen(QMdiSubWindow *fenster)
 {
-    auto *reiter = m_mdi->findChild<QTabBar *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!reiter)
+    m_schliessend = nullptr;
+    // The screen closed in front hands the front to the one before it, or
+    // to the start picture, with the focus where it was left.
+    const QList<QMdiSubWindow *> folge = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+    const bool warVorn = !folge.isEmpty() && folge.last() == fenster;
+    QMdiSubWindow *davor = nullptr;
+    for (auto it = folge.crbegin(); it != folge.crend() && !davor; ++it)
+        if (*it != fenster && !(*it)->isHidden())
+            davor = *it;
+    // With tabs it leaves the area, and its tab goes.
+    if (!ueberlappend())
+        ablegen(fenster);
+    if (!warVorn)
         return;
-    const int i = m_mdi->subWindowList(QMdiArea::CreationOrder).indexOf(fenster);
-    const bool sichtbar = fenster->isVisibleTo(m_mdi);
-    // Hiding the current tab makes another one current, which shows its
-    // window: no second round from in here.
-    if (i < 0 || i >= reiter->count() || reiter->isTabVisible(i) == sichtbar || m_reiterAbgleich)
-        return;
-    m_reiterAbgleich = true;
-    reiter->setTabVisible(i, sichtbar);
-    m_reiterAbgleich = false;
+    if (davor) {
+        m_mdi->setActiveSubWindow(davor);
+        if (!davor->isAncestorOf(QApplication::focusWidget()))
+            maskeIn(davor)->setFocus();
+    } else if (fenster != m_fenster.value(QStringLiteral("Infoform"))) {
+        oeffnen(QStringLiteral("Infoform"));
+    }
+}
+
+void Hauptform::ablegen(QMdiSubWindow *fenster)
+{
+    // Kept, with its values, outside the area until it opens again.
+    const Qt::WindowFlags art = fenster->windowFlags();
+    m_mdi->removeSubWindow(fenster);
+    fenster->setParent(m_ablage, art);
 }
 
 // --- overlapping windows or tabs ---
@@ -215,7 +240,10 @@ void Hauptform::fensterschichtEinrichten()
     m_status->setObjectName(QStringLiteral("Statuszeile"));
     statusBar()->addWidget(m_status, 1);
     statusBar()->setSizeGripEnabled(true);
-    setUeberlappend(true);
+    m_ablage = new QWidget(this);
+    m_ablage->setObjectName(QStringLiteral("Ablage"));
+    m_ablage->hide();
+    setUeberlappend(false);
     aufBildschirmEinpassen();
 }
 
@@ -251,7 +279,8 @@ void Hauptform::setUeberlappend(bool an)
         m_mdi->setTabsClosable(true);
         m_mdi->setTabsMovable(true);
         for (QMdiSubWindow *f : m_mdi->subWindowList(QMdiArea::CreationOrder))
-            reiterAbgleichen(f);
+            if (f->isHidden())
+                ablegen(f);
         if (vorne)
             vorne->showMaximized();
     }
@@ -267,10 +296,9 @@ void Hauptform::fensteransichtWaehlen(bool ueberlappen)
 
 void Hauptform::fensteransichtLesen()
 {
-    // Overlapping windows unless tabs were chosen: in tabs, a screen
-    // hidden by Esc or its close box does not become active again reliably.
-    setUeberlappend(Registry::Wert_lesen(Registry::HKEY_LOCAL_MACHINE, kSchluessel, kUeberlappend).trimmed() !=
-                    QLatin1String("0"));
+    // Tabs unless overlapping windows were chosen.
+    setUeberlappend(Registry::Wert_lesen(Registry::HKEY_LOCAL_MACHINE, kSchluessel, kUeberlappend).trimmed() ==
+                    QLatin1String("1"));
 }
 
 void Hauptform::aufBildschirmEinpassen()

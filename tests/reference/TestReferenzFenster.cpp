@@ -261,6 +261,9 @@ void TestReferenzFenster::leistungsverzeichnis()
     info->setFocus();
     QTest::keyClick(info, Qt::Key_Escape);
     QVERIFY(!sichtbar(info));
+    // The screen it was opened from is in front again, with the focus.
+    QCOMPARE(m_h->vorn(), lvh);
+    QVERIFY(lvh->isAncestorOf(QApplication::focusWidget()));
 }
 
 void TestReferenzFenster::kurorte()
