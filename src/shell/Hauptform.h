@@ -225,6 +225,11 @@ private:
     QLabel *m_status = nullptr;
     QWidget *m_ablage = nullptr; // hidden holder of the screens closed in tabs
     QPointer<QMdiSubWindow> m_schliessend;
+    // The field last used in each screen: switching back to a screen puts
+    // the cursor there again.
+    QHash<QMdiSubWindow *, QPointer<QWidget>> m_letzterFokus;
+    QPointer<QMdiSubWindow> m_fokusGemerkt; // the screen whose cursor moves are noted
+    bool m_oeffnet = false;
     QAction *m_ueberlappendAktion = nullptr;
     QMenu *m_antragMenue = nullptr;
     HilfeAnzeigen m_hilfeAnzeigen;

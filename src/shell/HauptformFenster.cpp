@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScopedValueRollback>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -88,6 +89,9 @@ QWidget *Hauptform::vorn() const
 
 QWidget *Hauptform::oeffnen(const QString &name)
 {
+    // Opening puts the cursor into the screen itself (below); only a switch
+    // by its tab or title bar returns to the field last used.
+    const QScopedValueRollback<bool> oeffnet(m_oeffnet, true);
     m_zusatzpanel->hide();
     QMdiSubWindow *fenster = m_fenster.value(name);
     if (!fenster) {
@@ -184,6 +188,21 @@ void Hauptform::unterfensterAktiviert(QMdiSubWindow *fenster)
     if (auto *m = qobject_cast<Maske *>(w))
         m->aktivieren();
     Q_EMIT maskeAktiviert(w);
+    // Qt's own activation moves the cursor on by a field each time a screen
+    // comes back to the front; it goes back to the field last used. Cursor
+    // moves are noted again once the screen has settled.
+    m_fokusGemerkt = nullptr;
+    QMetaObject::invokeMethod(this, [this, f = QPointer<QMdiSubWindow>(fenster), zurueck = !m_oeffnet] {
+        if (!f || f != m_mdi->activeSubWindow())
+            return;
+        const QPointer<QWidget> feld = m_letzterFokus.value(f);
+        if (zurueck && feld && feld->isVisible() && feld->isEnabled() && QApplication::focusWidget() != feld
+            && f->isAncestorOf(QApplication::focusWidget()))
+            feld->setFocus(Qt::OtherFocusReason);
+        m_fokusGemerkt = f;
+        if (f->isAncestorOf(QApplication::focusWidget()))
+            m_letzterFokus.insert(f, QApplication::focusWidget());
+    }, Qt::QueuedConnection);
 }
 
 bool Hauptform::eventFilter(QObject *objekt, QEvent *ereignis)
@@ -233,6 +252,18 @@ void Hauptform::ablegen(QMdiSubWindow *fenster)
 
 void Hauptform::fensterschichtEinrichten()
 {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *vorher, QWidget *jetzt) {
+        // Qt passes the cursor on to the next field when a screen is hidden
+        // behind another tab; that is no move of the user's.
+        if (vorher && !vorher->isVisible())
+            return;
+        for (QWidget *w = jetzt; w; w = w->parentWidget())
+            if (auto *f = qobject_cast<QMdiSubWindow *>(w)) {
+                if (f == m_fokusGemerkt && f == m_mdi->activeSubWindow())
+                    m_letzterFokus.insert(f, jetzt);
+                break;
+            }
+    });
     auto *schliessen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
     schliessen->setObjectName(QStringLiteral("MaskeSchliessen"));
     connect(schliessen, &QShortcut::activated, this, &Hauptform::vornSchliessen);

@@ -308,6 +308,21 @@ private Q_SLOTS:
         QCOMPARE(m_h->vorn()->objectName(), QStringLiteral("Infoform"));
     }
 
+    // Back to the screen by its tab, the cursor is in the field last used,
+    // however often one switches (Qt passes it on when a tab is hidden).
+    void fokusBleibtBeimReiterwechsel()
+    {
+        testhilfe::fokus(text("Ort"));
+        QMdiSubWindow *hier = m_h->mdiArea()->activeSubWindow();
+        for (int i = 0; i < 3; ++i) {
+            m_h->oeffnen(QStringLiteral("Kinderform"));
+            QApplication::processEvents();
+            m_h->mdiArea()->setActiveSubWindow(hier);
+            QApplication::processEvents();
+            QCOMPARE(QApplication::focusWidget(), text("Ort"));
+        }
+    }
+
     void feldMarkierenMitStrgUmschaltF11F12()
     {
         oeffnen({QStringLiteral("1Ort:=Köln")});
