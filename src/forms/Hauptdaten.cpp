@@ -131,7 +131,7 @@ const char *const kKSatzTipp[] = {
     "Ehegattin/Ehegatte Krankenversicherung = 30 für 30%",
     "Kinder: Krankenversicherung = 20 für 20%",
 };
-const char *const kPerson[] = {"Antragssteller", "Ehegatte", "Kinder"};
+const char *const kPerson[] = {"Antragsteller", "Ehegatte", "Kinder"};
 
 // Hidden boxes derived from the visible answers.
 const Feld kAbgeleitet[] = {
@@ -193,7 +193,7 @@ Hauptdaten::Hauptdaten(Hauptform &hauptform)
         m_bkInfo->setPalette(p);
     }
     // Room for the longest hint, so that the group does not jump.
-    m_bkInfo->setMinimumWidth(m_bkInfo->fontMetrics().horizontalAdvance(QStringLiteral("Krankenversicherung Antragssteller")) / 2 + 20);
+    m_bkInfo->setMinimumWidth(m_bkInfo->fontMetrics().horizontalAdvance(QStringLiteral("Krankenversicherung Antragsteller")) / 2 + 20);
     satzGrid->addWidget(m_bkInfo, 3, 0, 1, 4);
     m_bkInfo->setMinimumHeight(m_bkInfo->fontMetrics().height() + 4);
     links->addWidget(saetze);

@@ -235,7 +235,7 @@ private Q_SLOTS:
         testhilfe::fokus(text("BSatz", 1));
         QCOMPARE(info->text(), QStringLiteral("Bemessungssatz Ehegatte"));
         testhilfe::fokus(text("KSatz", 0));
-        QCOMPARE(info->text(), QStringLiteral("Krankenversicherung Antragssteller"));
+        QCOMPARE(info->text(), QStringLiteral("Krankenversicherung Antragsteller"));
         testhilfe::fokus(text("Nachname"));
         QVERIFY(info->text().isEmpty());
     }
