@@ -361,17 +361,19 @@ Einreichungspaket::Ergebnis Einreichungspaket::schreiben(const Auftrag &auftrag,
     QStringList ohneBild, fehlend;
     for (int nr = 1; nr <= anzahl; ++nr) {
         const Rechnungsposition &r = belege.slot(nr);
+        // The number the expense list prints for the receipt.
+        const int nummer = r.Beleg > 0 ? r.Beleg : nr;
         if (r.belegdatei.isEmpty()) {
-            e.ohneBild.append(nr);
-            ohneBild << zeile(r, nr);
+            e.ohneBild.append(nummer);
+            ohneBild << zeile(r, nummer);
             if (!weiter())
                 return abbruch();
             continue;
         }
         Vorbereitet v = versprechen[size_t(nr - 1)].get_future().get();
         if (v.seiten.isEmpty()) {
-            e.fehlend << QStringLiteral("Beleg %1: %2").arg(nr).arg(v.grund);
-            fehlend << zeile(r, nr) + QStringLiteral(" – ") + v.grund;
+            e.fehlend << QStringLiteral("Beleg %1: %2").arg(nummer).arg(v.grund);
+            fehlend << zeile(r, nummer) + QStringLiteral(" – ") + v.grund;
         }
         for (qsizetype s = 0; s < v.seiten.size(); ++s) {
             PdfBildtausch::Bild &b = v.seiten[s];
@@ -387,7 +389,7 @@ Einreichungspaket::Ergebnis Einreichungspaket::schreiben(const Auftrag &auftrag,
             QImage platzhalter(b.platzhalter, QImage::Format_RGB32);
             platzhalter.fill(Qt::white);
             p->drawImage(ziel, platzhalter);
-            stempeln(*p, nr, int(s) + 1, int(v.seiten.size()));
+            stempeln(*p, nummer, int(s) + 1, int(v.seiten.size()));
             bilder.append(std::move(b));
         }
         if (!weiter())

@@ -50,7 +50,7 @@ public:
         QString fehler;             // German, for the user
         int seiten = 0;             // pages in the file
         int formularseiten = 0;     // of them the application and the lists
-        QList<int> ohneBild;        // receipts that have no picture
+        QList<int> ohneBild;        // numbers of the receipts that have no picture
         QStringList fehlend;        // "Beleg N: reason" for pictures that could not be read
     };
 
