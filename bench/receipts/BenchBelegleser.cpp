@@ -145,13 +145,3 @@ BENCHMARK(BM_GueteScan)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTi
 BENCHMARK(BM_GueteFoto)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -96,13 +96,3 @@ void BM_PaketMitZwanzigScans(benchmark::State &state)
 }
 BENCHMARK(BM_PaketMitZwanzigScans)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

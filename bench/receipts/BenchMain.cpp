@@ -1,0 +1,16 @@
+// The main of the reader's benchmarks: offscreen, then the registered
+// benchmarks. The invoice generator draws with Qt's painter, which needs a
+// GUI application.
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
