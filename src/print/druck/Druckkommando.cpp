@@ -14,6 +14,7 @@
 #include "print/Layoutinterpreter.h"
 #include "print/PdfFlaeche.h"
 #include "print/druck/Datenblattkommando.h"
+#include "print/druck/GespeicherterAntrag.h"
 #include "print/druck/MehrseitenPdf.h"
 #include "print/druck/Paketkommando.h"
 #include "print/druck/Uebersichtsdruck.h"
@@ -145,15 +146,9 @@ int aufwendungen(const Optionen &o, const QString &datenbank, const QString &dat
     Antragskopf kopf;
     kopf.AEuro = o.euro;
     if (!o.antrag.isEmpty()) {
-        const QString pfad = daten + Antragsdatenbank::Dateiname;
-        if (!QFileInfo(pfad).isFile())
-            return fehler(1, QStringLiteral("Die Antragsdatenbank %1 fehlt.\n").arg(nativ(pfad)));
         Antragsdatenbank::Geladen geladen;
-        QString grund;
-        if (!Antragsdatenbank::laden(pfad, o.antrag, &geladen, &grund))
-            return fehler(1, QStringLiteral("Der Antrag \"%1\" lässt sich nicht laden: %2\n").arg(o.antrag, grund));
-        if (!geladen.kopf && geladen.positionen.isEmpty())
-            return fehler(1, QStringLiteral("Einen Antrag \"%1\" gibt es in %2 nicht.\n").arg(o.antrag, nativ(pfad)));
+        if (!gespeicherterAntrag(daten, o.antrag, &geladen, meldung))
+            return 1;
         if (geladen.kopf)
             kopf = *geladen.kopf;
         for (const Rechnungsposition &r : geladen.positionen)

@@ -1,11 +1,10 @@
 #include "print/druck/Paketkommando.h"
 
 #include "fields/Feldtabelle.h"
-#include "ledger/Antragsdatenbank.h"
 #include "ledger/Rechnungspositionen.h"
+#include "print/druck/GespeicherterAntrag.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 int Paketkommando::ausfuehren(const QString &datenbank, const QString &daten, const QString &formular,
                               const Katalogeintrag &eintrag, Feldtabelle &felder, const QString &kennung,
@@ -18,16 +17,9 @@ int Paketkommando::ausfuehren(const QString &datenbank, const QString &daten, co
     };
     if (kennung.isEmpty() || pdf.isEmpty())
         return fehler(2, QStringLiteral("Zu --paket gehören --antrag KENNUNG und --pdf DATEI.\n"));
-    const QString pfad = daten + Antragsdatenbank::Dateiname;
-    if (!QFileInfo(pfad).isFile())
-        return fehler(1, QStringLiteral("Die Antragsdatenbank %1 fehlt.\n").arg(QDir::toNativeSeparators(pfad)));
     Antragsdatenbank::Geladen geladen;
-    QString grund;
-    if (!Antragsdatenbank::laden(pfad, kennung, &geladen, &grund))
-        return fehler(1, QStringLiteral("Der Antrag \"%1\" lässt sich nicht laden: %2\n").arg(kennung, grund));
-    if (!geladen.kopf && geladen.positionen.isEmpty())
-        return fehler(1, QStringLiteral("Einen Antrag \"%1\" gibt es in %2 nicht.\n")
-                             .arg(kennung, QDir::toNativeSeparators(pfad)));
+    if (!gespeicherterAntrag(daten, kennung, &geladen, meldung))
+        return 1;
     Rechnungspositionen belege;
     for (const Rechnungsposition &r : geladen.positionen)
         belege.hinzufuegen(r);

@@ -4,9 +4,8 @@
 #include "ledger/Antragsdatenbank.h"
 #include "ledger/Bescheid.h"
 #include "ledger/Widerspruch.h"
+#include "print/druck/GespeicherterAntrag.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 int Widerspruchskommando::ausfuehren(const QString &daten, const QString &kennung, const QString &pdf,
                                      QString *meldung)
@@ -18,18 +17,12 @@ int Widerspruchskommando::ausfuehren(const QString &daten, const QString &kennun
     };
     if (kennung.isEmpty() || pdf.isEmpty())
         return fehler(2, QStringLiteral("Zu --widerspruch gehören --antrag KENNUNG und --pdf DATEI.\n"));
-    const QString pfad = daten + Antragsdatenbank::Dateiname;
-    const QString nativ = QDir::toNativeSeparators(pfad);
-    if (!QFileInfo(pfad).isFile())
-        return fehler(1, QStringLiteral("Die Antragsdatenbank %1 fehlt.\n").arg(nativ));
     Antragsdatenbank::Geladen geladen;
-    QString grund;
-    if (!Antragsdatenbank::laden(pfad, kennung, &geladen, &grund))
-        return fehler(1, QStringLiteral("Der Antrag \"%1\" lässt sich nicht laden: %2\n").arg(kennung, grund));
-    if (!geladen.kopf && geladen.positionen.isEmpty())
-        return fehler(1, QStringLiteral("Einen Antrag \"%1\" gibt es in %2 nicht.\n").arg(kennung, nativ));
+    if (!gespeicherterAntrag(daten, kennung, &geladen, meldung))
+        return 1;
     std::optional<Bescheid> bescheid;
-    if (!Bescheid::laden(pfad, kennung, &bescheid, &grund))
+    QString grund;
+    if (!Bescheid::laden(daten + Antragsdatenbank::Dateiname, kennung, &bescheid, &grund))
         return fehler(1, grund + u'\n');
     if (!bescheid)
         return fehler(1, QStringLiteral("Zum Antrag \"%1\" ist kein Bescheid erfasst.\n").arg(kennung));
