@@ -168,13 +168,6 @@ std::unique_ptr<Poppler::Document> pdfOeffnen(const QString &datei, QString *gru
 
 } // namespace
 
-bool Belegleser::istBelegdatei(const QString &datei)
-{
-    static const QStringList endungen = {QStringLiteral("pdf"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                                         QStringLiteral("png"), QStringLiteral("tif"), QStringLiteral("tiff")};
-    return endungen.contains(QFileInfo(datei).suffix().toLower());
-}
-
 bool Belegleser::lesen(const QString &datei, const Optionen &optionen, Beleg *beleg, QString *fehler)
 {
     auto scheitern = [&](const QString &grund) {

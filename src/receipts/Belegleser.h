@@ -37,10 +37,6 @@ public:
     // The pages of a file as pictures, for showing and bundling (about
     // dpi dots per inch); empty when the file cannot be rendered.
     static QList<QImage> seiten(const QString &datei, int dpi, QString *fehler);
-
-    // The file dialog's filter and a check by name.
-    static QString dateifilter() { return QStringLiteral("Belege (*.pdf *.jpg *.jpeg *.png *.tif *.tiff)"); }
-    static bool istBelegdatei(const QString &datei);
 };
 
 } // namespace receipts
