@@ -17,8 +17,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QThread>
@@ -85,17 +83,12 @@ protected:
 private:
     void seiteBeginnen(bool quer)
     {
-        const QPageLayout lage(QPageSize(QPageSize::A4), quer ? QPageLayout::Landscape : QPageLayout::Portrait,
-                               QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         if (!m_schreiber) {
             m_schreiber = std::make_unique<QPdfWriter>(&m_puffer);
-            m_schreiber->setResolution(PdfDatei::Aufloesung);
-            m_schreiber->setCreator(QStringLiteral("Velmora"));
-            m_schreiber->setTitle(QStringLiteral("Beihilfeantrag"));
-            m_schreiber->setPageLayout(lage);
+            PdfDatei::einrichten(*m_schreiber, QStringLiteral("Beihilfeantrag"), quer);
             m_maler.begin(m_schreiber.get());
         } else {
-            m_schreiber->setPageLayout(lage);
+            m_schreiber->setPageLayout(PdfDatei::blatt(quer));
             m_schreiber->newPage();
         }
         m_maler.resetTransform();

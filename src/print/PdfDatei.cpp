@@ -28,13 +28,7 @@ bool PdfDatei::oeffnen(bool querformat, QString *fehler)
         return false;
     }
     m_schreiber = std::make_unique<QPdfWriter>(m_ausgabe.get());
-    m_schreiber->setResolution(Aufloesung);
-    m_schreiber->setCreator(QStringLiteral("Velmora"));
-    if (!m_titel.isEmpty())
-        m_schreiber->setTitle(m_titel);
-    m_schreiber->setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                           querformat ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                           QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    einrichten(*m_schreiber, m_titel, querformat);
     if (!m_maler.begin(m_schreiber.get())) {
         *fehler = QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(m_datei));
         return false;
@@ -56,4 +50,19 @@ bool PdfDatei::schreiben(QString *fehler)
         return false;
     }
     return true;
+}
+
+QPageLayout PdfDatei::blatt(bool querformat)
+{
+    return QPageLayout(QPageSize(QPageSize::A4), querformat ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+void PdfDatei::einrichten(QPdfWriter &schreiber, const QString &titel, bool querformat)
+{
+    schreiber.setResolution(Aufloesung);
+    schreiber.setCreator(QStringLiteral("Velmora"));
+    if (!titel.isEmpty())
+        schreiber.setTitle(titel);
+    schreiber.setPageLayout(blatt(querformat));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QSaveFile>
 #include <QString>
@@ -26,6 +27,11 @@ public:
     void neueSeite();
     // Ends the painter and replaces the file.
     bool schreiben(QString *fehler);
+
+    // A writer set up as these files are: 600 dpi, an A4 sheet without
+    // margins, portrait or landscape, creator and title.
+    static void einrichten(QPdfWriter &schreiber, const QString &titel, bool querformat);
+    static QPageLayout blatt(bool querformat);
 
 private:
     QString m_datei;
