@@ -1,7 +1,7 @@
 #include "ledger/Belegzugang.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "base/Modulpfad.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLibrary>
@@ -70,8 +70,7 @@ QList<QImage> bilderLesen(const QString &datei, QString *fehler)
 
 QString modulpfad()
 {
-    // Beside the programs' bin folder, in the build tree as when installed.
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/velmora/libvelmora_leser.so"));
+    return ::modulpfad(QStringLiteral("velmora_leser"));
 }
 
 bool lesen(const QString &datei, const Optionen &optionen, receipts::Beleg *beleg, QString *fehler)

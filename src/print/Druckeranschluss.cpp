@@ -1,7 +1,7 @@
 #include "print/Druckeranschluss.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "base/Modulpfad.h"
+
 #include <QLibrary>
 #include <QtGlobal>
 
@@ -36,8 +36,7 @@ const Modul &modul()
 
 QString Druckeranschluss::modulpfad()
 {
-    // Beside the programs' bin folder, in the build tree as when installed.
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/velmora/libvelmora_drucker.so"));
+    return ::modulpfad(QStringLiteral("velmora_drucker"));
 }
 
 std::unique_ptr<Druckeranschluss> Druckeranschluss::neu(QString *fehler)
